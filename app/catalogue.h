@@ -1,0 +1,2 @@
+#pragma once
+// The model catalogue: filled in with the finder.
