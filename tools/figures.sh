@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Start-up, memory and idle figures of the finder beside a bare Qt window with one
+# combo box, measured in one run under Xvfb. Build first (tools/setup.sh test).
+#   tools/figures.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/default}
+finder=$build/app/vantrel
+bare=$build/tools/figures/vantrel_barewindow
+runs=${RUNS:-7}
+display=:${FIGURES_DISPLAY:-71}
+
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+sleep 1
+export DISPLAY=$display VANTREL_TRACE_FIRST_PAINT=1
+
+# Prints "<ms from launch to first paint> <peak resident KiB>" for one run.
+one_run() {
+  local out pid start line painted
+  out=$(mktemp)
+  start=$(date +%s%3N)
+  "$1" >"$out" 2>/dev/null &
+  pid=$!
+  for _ in $(seq 1 200); do
+    line=$(grep -m1 '^first-paint ' "$out" || true)
+    [ -n "$line" ] && break
+    sleep 0.05
+  done
+  painted=${line#first-paint }
+  sleep 0.5
+  local hwm
+  hwm=$(awk '/^VmHWM/ {print $2}' "/proc/$pid/status")
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  rm -f "$out"
+  echo "$((painted - start)) $hwm"
+}
+
+# Median of the first column and of the second column of a run list.
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+measure() {
+  local results
+  results=$(for _ in $(seq 1 "$runs"); do one_run "$1"; done)
+  echo "$(echo "$results" | awk '{print $1}' | median) $(echo "$results" | awk '{print $2}' | median)"
+}
+
+read -r bare_ms bare_kib <<<"$(measure "$bare")"
+read -r finder_ms finder_kib <<<"$(measure "$finder")"
+
+# Idle CPU of the finder with the marquee scrolling: process CPU time over 10 s.
+"$finder" >/dev/null 2>&1 &
+pid=$!
+sleep 2
+tck=$(getconf CLK_TCK)
+cpu0=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+sleep 10
+cpu1=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+kill "$pid"; wait "$pid" 2>/dev/null || true
+
+awk -v bm="$bare_ms" -v fm="$finder_ms" -v bk="$bare_kib" -v fk="$finder_kib" \
+    -v c0="$cpu0" -v c1="$cpu1" -v tck="$tck" -v runs="$runs" 'BEGIN {
+  printf "start to first paint (median of %d): finder %d ms, bare window %d ms, ratio %.2f\n", runs, fm, bm, fm / bm
+  printf "peak resident memory: finder %.1f MB, bare window %.1f MB, difference %+.1f MB\n", fk / 1024, bk / 1024, (fk - bk) / 1024
+  printf "idle CPU over 10 s with the marquee scrolling: %.2f %% of one core\n", (c1 - c0) / tck / 10 * 100
+}'
