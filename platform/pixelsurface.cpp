@@ -1,0 +1,95 @@
+#include "platform/pixelsurface.h"
+
+#include <QList>
+#include <QPoint>
+
+#include <vector>
+
+namespace platform {
+namespace {
+
+constexpr QRgb kRgbMask = 0x00FFFFFF;
+constexpr QRgb kDefaultBrush = 0xFFFFFFFF;
+
+} // namespace
+
+PixelSurface::PixelSurface(const QImage& bitmap)
+    : m_bitmap(bitmap.format() == QImage::Format_RGB32 ? bitmap
+                                                        : bitmap.convertToFormat(QImage::Format_RGB32))
+{
+}
+
+PixelSurface PixelSurface::compatibleWithScreen(int width, int height)
+{
+    PixelSurface surface;
+    if (width <= 0 || height <= 0)
+        return surface;
+    surface.m_bitmap = QImage(width, height, QImage::Format_RGB32);
+    if (!surface.m_bitmap.isNull())
+        surface.m_bitmap.fill(Qt::black);
+    return surface;
+}
+
+ColourValue PixelSurface::pixel(int x, int y) const
+{
+    if (!m_bitmap.valid(x, y))
+        return -1;
+    return fromPixel(reinterpret_cast<const QRgb*>(m_bitmap.constScanLine(y))[x]);
+}
+
+bool PixelSurface::setPixel(int x, int y, ColourValue colour)
+{
+    if (!m_bitmap.valid(x, y))
+        return false;
+    reinterpret_cast<QRgb*>(m_bitmap.scanLine(y))[x] = toPixel(colour);
+    return true;
+}
+
+bool PixelSurface::floodFill(int x, int y, ColourValue boundary)
+{
+    if (!m_bitmap.valid(x, y))
+        return false;
+    const QRgb border = toPixel(boundary) & kRgbMask;
+    const int width = m_bitmap.width();
+    const int height = m_bitmap.height();
+    auto line = [this](int row) { return reinterpret_cast<QRgb*>(m_bitmap.scanLine(row)); };
+    if ((line(y)[x] & kRgbMask) == border)
+        return false;
+
+    // The brush may itself have a colour inside the area, so visited pixels are
+    // remembered rather than recognised by their colour.
+    std::vector<bool> visited(std::size_t(width) * std::size_t(height), false);
+    auto open = [&](int px, int py) {
+        return !visited[std::size_t(py) * std::size_t(width) + std::size_t(px)]
+               && (line(py)[px] & kRgbMask) != border;
+    };
+    QList<QPoint> pending{QPoint(x, y)};
+    while (!pending.isEmpty()) {
+        const QPoint seed = pending.takeLast();
+        const int row = seed.y();
+        if (!open(seed.x(), row))
+            continue;
+        int left = seed.x();
+        while (left > 0 && open(left - 1, row))
+            --left;
+        int right = seed.x();
+        while (right + 1 < width && open(right + 1, row))
+            ++right;
+        QRgb* pixels = line(row);
+        for (int column = left; column <= right; ++column) {
+            visited[std::size_t(row) * std::size_t(width) + std::size_t(column)] = true;
+            pixels[column] = kDefaultBrush;
+        }
+        for (int next : {row - 1, row + 1}) {
+            if (next < 0 || next >= height)
+                continue;
+            for (int column = left; column <= right; ++column) {
+                if (open(column, next) && (column == left || !open(column - 1, next)))
+                    pending.append(QPoint(column, next));
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace platform
