@@ -1,7 +1,16 @@
+#include "app/fontsubstitutes.h"
+#include "app/form1.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vantrel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
+    QApplication::setDesktopFileName(QStringLiteral("vantrel"));
+    app::installFontSubstitutes();
+    app::Form1 form;
+    form.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,64 @@
+#include "app/about.h"
+
+#include "app/centring.h"
+#include "resources/artwork.h"
+
+#include <QBitmap>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace app {
+namespace {
+
+constexpr QRgb kSeeThroughKey = qRgb(0, 0, 0);
+
+QRegion nonKeyPixels(const QImage& card)
+{
+    const QImage visible = card.copy(0, 0, about::kWidth, about::kHeight);
+    return QRegion(QBitmap::fromImage(visible.createMaskFromColor(kSeeThroughKey, Qt::MaskOutColor)));
+}
+
+} // namespace
+
+about::about(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_card(artwork::image(QString::fromLatin1(artwork::kAboutCardFile)))
+    , m_opaquePart(nonKeyPixels(m_card))
+{
+    setWindowTitle(QStringLiteral("Form2"));
+    setFixedSize(kWidth, kHeight);
+}
+
+void about::showEvent(QShowEvent* event)
+{
+    makeLayered();
+    centreOnScreen(*this);
+    QWidget::showEvent(event);
+}
+
+// Where the desktop composes windows the card is translucent and the key colour lets
+// the desktop and its clicks through; elsewhere these requests are ignored and the
+// card shows opaque.
+void about::makeLayered()
+{
+    setWindowOpacity(kOpacity / 255.0);
+    setMask(m_opaquePart);
+}
+
+void about::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_card);
+}
+
+void about::mousePressEvent(QMouseEvent*)
+{
+    close();
+}
+
+void about::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+}
+
+} // namespace app

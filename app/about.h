@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+
+namespace app {
+
+// The about window: the credits card, borderless and centred, drawn translucent with
+// its pure black pixels see-through. A click anywhere closes it; keys do nothing. The
+// same window is shown again each time.
+class about : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 400;  // 6000 twips
+    static constexpr int kHeight = 280; // 4200 twips
+    static constexpr int kOpacity = 200; // of 255
+
+    explicit about(QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void makeLayered();
+
+    QImage m_card;
+    QRegion m_opaquePart; // every pixel of the card that is not pure black
+};
+
+} // namespace app

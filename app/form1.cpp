@@ -1,0 +1,178 @@
+#include "app/form1.h"
+
+#include "app/about.h"
+#include "app/buttonplaceholder.h"
+#include "app/centring.h"
+#include "app/creditsline.h"
+#include "app/linkarea.h"
+#include "app/marqueeplaceholder.h"
+#include "app/modelbox.h"
+#include "app/weblinks.h"
+#include "platform/modal.h"
+#include "platform/units.h"
+#include "platform/urlopener.h"
+#include "resources/artwork.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
+namespace app {
+namespace {
+
+// Where a control sits, in twips from the client area's top-left corner.
+struct Placement {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr Placement kCombo1{240, 2760, 5175, 360};
+constexpr std::array<Placement, 5> kButtons{{
+    {5160, 5680, 1215, 495}, // ctlButton1, Exit
+    {3840, 5680, 1215, 495}, // ctlButton2, About
+    {2160, 2280, 1935, 375}, // ctlButton3, Select Brand
+    {240, 2280, 1935, 375},  // ctlButton4, Select Model
+    {6120, 120, 375, 255},   // ctlButton5, X
+}};
+constexpr std::array<const char*, 5> kButtonCaptions{"Exit", "About", "Select Brand",
+                                                      "Select Model", "X"};
+constexpr Placement kPicture{240, 3240, 6255, 2295};
+constexpr Placement kDisplay1{240, 7680, 6240, 330};
+constexpr Placement kLabel1{240, 6480, 6135, 855};
+constexpr Placement kLabel2{720, 960, 1215, 975};
+
+constexpr int kScrollRateMilliseconds = 150;
+
+// Whole pixels from twips; 5680 twips (378 2/3 pixels) becomes 379.
+int pixels(int twips)
+{
+    return static_cast<int>(platform::roundHalfEven(double(twips) / platform::kTwipsPerPixel));
+}
+
+void place(QWidget& control, const Placement& at)
+{
+    control.setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
+}
+
+QIcon finderIcon()
+{
+    QIcon icon;
+    for (const int size : artwork::kIconSizes)
+        icon.addPixmap(QPixmap::fromImage(artwork::image(artwork::iconFile(size))));
+    return icon;
+}
+
+QLabel* makePicture(QWidget* parent, int group)
+{
+    auto* picture = new QLabel(parent);
+    picture->setObjectName(QStringLiteral("Picture%1").arg(group));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(QPixmap::fromImage(artwork::image(artwork::icPictureFile(group))));
+    picture->setFocusPolicy(Qt::TabFocus);
+    place(*picture, kPicture);
+    return picture;
+}
+
+void endProgram() { QCoreApplication::exit(0); }
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_background(artwork::image(QString::fromLatin1(artwork::kBackgroundFile)))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString());
+    setWindowIcon(finderIcon());
+    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+    createControls();
+    connectEvents();
+    Form_Load();
+    centreOnScreen(*this);
+    m_combo1->setFocus();
+}
+
+Form1::~Form1() = default;
+
+// Children are created in tab order, which is also the order Qt's focus chain follows.
+void Form1::createControls()
+{
+    m_combo1 = new ModelBox(this);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    place(*m_combo1, kCombo1);
+
+    for (std::size_t i = 0; i < 4; ++i) {
+        m_buttons[i] = new ButtonPlaceholder(this);
+        m_buttons[i]->setObjectName(QStringLiteral("ctlButton%1").arg(i + 1));
+        m_buttons[i]->setCaption(QString::fromLatin1(kButtonCaptions[i]));
+        place(*m_buttons[i], kButtons[i]);
+    }
+    for (std::size_t i = 0; i < m_pictures.size(); ++i)
+        m_pictures[i] = makePicture(this, static_cast<int>(i) + 1);
+    m_buttons[4] = new ButtonPlaceholder(this);
+    m_buttons[4]->setObjectName(QStringLiteral("ctlButton5"));
+    m_buttons[4]->setCaption(QString::fromLatin1(kButtonCaptions[4]));
+    place(*m_buttons[4], kButtons[4]);
+
+    m_display1 = new MarqueePlaceholder(this);
+    m_display1->setObjectName(QStringLiteral("Display1"));
+    place(*m_display1, kDisplay1);
+
+    m_label1 = new LinkArea(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    place(*m_label1, kLabel1);
+    m_label2 = new LinkArea(this);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    place(*m_label2, kLabel2);
+}
+
+void Form1::connectEvents()
+{
+    connect(m_combo1, &QComboBox::editTextChanged, this, &Form1::lookUpModelBoxText);
+    connect(m_combo1, &QComboBox::activated, this, &Form1::lookUpModelBoxText);
+    connect(m_buttons[0], &ButtonPlaceholder::Click, this, &endProgram);
+    connect(m_buttons[1], &ButtonPlaceholder::Click, this, &Form1::showAbout);
+    connect(m_buttons[4], &ButtonPlaceholder::Click, this, &endProgram);
+    connect(m_label1, &LinkArea::Click, this, [] { platform::openUrl(forumPage()); });
+    connect(m_label2, &LinkArea::Click, this, [] { platform::openUrl(siteHomePage()); });
+}
+
+// The pale title panel shows until a model is named; the marquee starts scrolling the
+// credits line.
+void Form1::Form_Load()
+{
+    for (QLabel* picture : m_pictures)
+        picture->hide();
+    m_display1->setCaption(creditsLine());
+    m_display1->setScroll(true);
+    m_display1->setScrollRate(kScrollRateMilliseconds);
+}
+
+void Form1::lookUpModelBoxText()
+{
+    LookupModel(m_combo1->currentText().toStdString(), *this);
+}
+
+void Form1::setPictureVisible(int index, bool visible)
+{
+    m_pictures[static_cast<std::size_t>(index)]->setVisible(visible);
+}
+
+void Form1::showAbout()
+{
+    if (!m_about)
+        m_about = std::make_unique<about>();
+    platform::showModal(*m_about);
+}
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_background);
+}
+
+} // namespace app

@@ -1,0 +1,52 @@
+#include "app/modelbox.h"
+
+#include "app/catalogue.h"
+
+#include <QLineEdit>
+
+namespace app {
+namespace {
+
+constexpr double kTypePoints = 9.75;
+constexpr double kPointsPerInch = 72.0;
+constexpr double kScreenDpi = 96.0;
+
+QFont modelBoxFont()
+{
+    // Sized in pixels, as the window around it is laid out in pixels.
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(static_cast<int>(kTypePoints * kScreenDpi / kPointsPerInch));
+    font.setBold(true);
+    return font;
+}
+
+QPalette greyWithWhiteText(QPalette palette)
+{
+    const QColor grey(128, 128, 128);
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        palette.setColor(role, grey);
+    for (const QPalette::ColorRole role :
+         {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        palette.setColor(role, Qt::white);
+    return palette;
+}
+
+} // namespace
+
+ModelBox::ModelBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(true);
+    // Only exact model numbers may show a picture: no completion that would turn "622"
+    // into "6220", and nothing typed is added to the list.
+    setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+    setFont(modelBoxFont());
+    setPalette(greyWithWhiteText(palette()));
+    for (const std::string_view model : modelList())
+        addItem(QString::fromLatin1(model.data(), static_cast<qsizetype>(model.size())), 0);
+    setCurrentIndex(-1);
+    setEditText(QString::fromLatin1(kInitialText));
+}
+
+} // namespace app

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include <array>
+
+// The pictures the program is supplied with: generated at build time by the painters in
+// this folder and compiled into the program as Qt resources.
+namespace artwork {
+
+inline constexpr char kBackgroundFile[] = "background.png";
+inline constexpr char kAboutCardFile[] = "aboutcard.png";
+inline constexpr char kHandCursorFile[] = "handcursor.png";
+
+// The link pointer's hot spot: the tip of the hand's index finger.
+inline constexpr QPoint kHandCursorHotSpot{12, 1};
+
+// The desktop's icon sizes; 16, 20 and 24 are the window's own.
+inline constexpr std::array<int, 8> kIconSizes{16, 20, 24, 32, 48, 64, 128, 256};
+
+// The file of an IC group's picture (group 1 to 4).
+inline QString icPictureFile(int group) { return QStringLiteral("ic%1.png").arg(group); }
+
+inline QString iconFile(int size) { return QStringLiteral("icon-%1.png").arg(size); }
+
+// A supplied picture by its file name; a null image for a name that is not supplied.
+QImage image(const QString& file);
+
+} // namespace artwork

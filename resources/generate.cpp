@@ -1,0 +1,69 @@
+// Draws every picture the program is supplied with into the given folder, together with
+// the resource list that compiles them into the program. Runs at build time.
+#include "resources/aboutcard.h"
+#include "resources/artwork.h"
+#include "resources/background.h"
+#include "resources/handcursor.h"
+#include "resources/icon.h"
+#include "resources/icpicture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+bool save(const QImage& image, const QDir& folder, const QString& file, QStringList& written)
+{
+    if (!image.save(folder.filePath(file), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(file)));
+        return false;
+    }
+    written << file;
+    return true;
+}
+
+bool writeResourceList(const QDir& folder, const QStringList& files)
+{
+    QFile list(folder.filePath(QStringLiteral("artwork.qrc")));
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    QTextStream out(&list);
+    out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/artwork\">\n";
+    for (const QString& file : files)
+        out << "  <file>" << file << "</file>\n";
+    out << "</qresource>\n</RCC>\n";
+    return out.status() == QTextStream::Ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    QStringList written;
+    bool ok = save(artwork::drawBackground(), folder, QString::fromLatin1(artwork::kBackgroundFile), written)
+              && save(artwork::drawAboutCard(), folder, QString::fromLatin1(artwork::kAboutCardFile), written)
+              && save(artwork::drawHandCursor(), folder, QString::fromLatin1(artwork::kHandCursorFile), written);
+    for (const app::IcGroup& group : app::icGroups())
+        ok = ok && save(artwork::drawIcPicture(group), folder, artwork::icPictureFile(group.number),
+                        written);
+    for (const int size : artwork::kIconSizes)
+        ok = ok && save(artwork::drawIcon(size), folder, artwork::iconFile(size), written);
+    if (!ok || !writeResourceList(folder, written))
+        return 1;
+    return 0;
+}

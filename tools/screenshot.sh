@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Runs the real program on a virtual X display, types model numbers into the model box
+# as a user would, opens the about window and saves what the screen shows at each step.
+#
+#   tools/screenshot.sh [PROGRAM] [OUTPUT-FOLDER]
+#
+# PROGRAM defaults to build/default/app/vantrel, OUTPUT-FOLDER to shots/. Needs xvfb,
+# xdotool, x11-utils and imagemagick. Prints the window's geometry and fails when the
+# window is not 443 × 568 and centred on the 1024 × 768 screen.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+program=${1:-build/default/app/vantrel}
+out=${2:-shots}
+screen_w=1024
+screen_h=768
+mkdir -p "$out"
+
+display=99
+while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
+export DISPLAY=":${display}"
+
+Xvfb "$DISPLAY" -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp &
+xvfb_pid=$!
+app_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+QT_QPA_PLATFORM=xcb "$program" &
+app_pid=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1)
+sleep 1
+
+shot() { import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
+
+geometry=$(xwininfo -id "$window")
+x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
+y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+w=$(awk '/Width:/ {print $2}' <<<"$geometry")
+h=$(awk '/Height:/ {print $2}' <<<"$geometry")
+border=$(awk '/Border width:/ {print $3}' <<<"$geometry")
+echo "window ${w}x${h} at ${x},${y}, border ${border}"
+shot 1-start
+
+xdotool windowfocus --sync "$window"
+# Replace the invitation text, as a user selecting it and typing would.
+xdotool key --window "$window" ctrl+a
+xdotool type --window "$window" --delay 80 6220c
+sleep 0.5
+shot 2-6220c
+xdotool key --window "$window" BackSpace
+sleep 0.5
+shot 3-6220
+
+# The About button, then a click on the card to close it.
+xdotool mousemove --window "$window" 296 395 click 1
+sleep 1
+shot 4-about
+xdotool mousemove $((screen_w / 2)) $((screen_h / 2)) click 1
+sleep 0.5
+shot 5-about-closed
+
+status=0
+if [ "$w" != 443 ] || [ "$h" != 568 ]; then
+  echo "window is ${w}x${h}, expected 443x568" >&2; status=1
+fi
+if [ "$x" != $(((screen_w - 443) / 2)) ] || [ "$y" != $(((screen_h - 568) / 2)) ]; then
+  echo "window at ${x},${y} is not centred" >&2; status=1
+fi
+if [ "$border" != 0 ]; then
+  echo "window has a border of ${border}" >&2; status=1
+fi
+exit $status
