@@ -113,6 +113,14 @@ bool toBoolean(const QVariant& value) {
     return *number != 0.0;
 }
 
+QString toText(const QVariant& value) {
+    if (value.metaType().id() == QMetaType::Bool)
+        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    if (isNumber(value) || isText(value))
+        return value.toString();
+    throw RuntimeError(kErrTypeMismatch);
+}
+
 QVariant PropertyBag::readProperty(const QString& name, const QVariant& defaultValue) const {
     const Entry* entry = find(name);
     return entry ? entry->value : defaultValue;

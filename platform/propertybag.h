@@ -61,5 +61,8 @@ std::int16_t toInt16(const QVariant& value);
 std::int32_t toInt32(const QVariant& value);
 // Non-zero is True.
 bool toBoolean(const QVariant& value);
+// Texts as they are, numbers in decimal, Booleans as "True" and "False"; fonts and
+// pictures raise kErrTypeMismatch.
+QString toText(const QVariant& value);
 
 } // namespace platform

@@ -168,3 +168,19 @@ TEST(StoredValueConversion, NonZeroIsTrue) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(StoredValueConversion, TextOfNumbersBooleansAndTexts) {
+    EXPECT_EQ(platform::toText(QVariant(QStringLiteral("Display"))), "Display");
+    EXPECT_EQ(platform::toText(QVariant::fromValue(qint16(26))), "26");
+    EXPECT_EQ(platform::toText(QVariant(true)), "True");
+    try {
+        platform::toText(QVariant(QFont("Tahoma")));
+        ADD_FAILURE() << "a font has no text";
+    } catch (const platform::RuntimeError& e) {
+        EXPECT_EQ(e.number(), platform::kErrTypeMismatch);
+    }
+}
+
+} // namespace
