@@ -1,0 +1,195 @@
+#include "themebytes.h"
+
+#include "commands.h"
+
+#include "platform/bitmapfile.h"
+#include "platform/messagebox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int status = 0;
+    QString out;
+    QString err;
+};
+
+class XbnTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previousSink = platform::setMessageSink(
+            [this](const platform::Message& message) { messages.push_back(message.text); });
+    }
+    void TearDown() override { platform::setMessageSink(std::move(m_previousSink)); }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    QString write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path(name);
+    }
+
+    static QByteArray read(const QString& filePath)
+    {
+        QFile file(filePath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static ToolRun run(const QStringList& arguments)
+    {
+        ToolRun result;
+        QTextStream out(&result.out);
+        QTextStream err(&result.err);
+        result.status = xbn::runTool(arguments, out, err);
+        return result;
+    }
+
+    QString pngOf(const QString& name, const QImage& image) const
+    {
+        EXPECT_TRUE(image.save(path(name), "PNG"));
+        return path(name);
+    }
+
+    std::vector<QString> messages;
+
+private:
+    QTemporaryDir m_dir;
+    platform::MessageSink m_previousSink;
+};
+
+QImage indexedSample()
+{
+    QImage image = themetest::patternImage(7, 5, 3);
+    QList<QRgb> table;
+    for (int i = 0; i < 40; ++i)
+        table += qRgb(i * 6, 255 - i * 6, i * 3);
+    return image.convertToFormat(QImage::Format_Indexed8, table);
+}
+
+TEST_F(XbnTest, PackListAndExtractRoundTrip)
+{
+    const QImage a = themetest::patternImage(12, 9, 1);
+    const QImage b = themetest::patternImage(30, 4, 2);
+    const QImage c = indexedSample().convertToFormat(QImage::Format_RGB32);
+    const QString theme = path("round.xbn");
+    const ToolRun packed = run({"pack", theme, "--corner", "4x3", pngOf("a.png", a),
+                            write("b.bmp", themetest::qtBitmapFile(b)) + "@0x7",
+                            write("c.bmp", themetest::qtBitmapFile(indexedSample()))});
+    ASSERT_EQ(packed.status, 0) << packed.err.toStdString();
+
+    const ToolRun listed = run({"list", theme});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out, "1 12x9 corner 4x3\n2 30x4 corner 0x7\n3 7x5 corner 4x3\n");
+
+    const ToolRun extracted = run({"extract", theme, path("out")});
+    ASSERT_EQ(extracted.status, 0) << extracted.err.toStdString();
+    const QStringList lines = extracted.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[1], path("out/0002.bmp") + "@0x7");
+    const QImage expected[] = {a, b, c};
+    for (int k = 0; k < 3; ++k) {
+        const QByteArray bitmap = read(path("out/%1.bmp").arg(k + 1, 4, 10, QLatin1Char('0')));
+        EXPECT_EQ(qFromLittleEndian<std::uint16_t>(bitmap.constData() + 28), 24);
+        EXPECT_EQ(platform::LoadPicture(bitmap)->image(), expected[k]) << k;
+    }
+
+    // What extract prints packs the same theme again.
+    ASSERT_EQ(run(QStringList{"pack", path("again.xbn")} + lines).status, 0);
+    EXPECT_EQ(read(path("again.xbn")), read(theme));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(XbnTest, PackStoresTwentyFourBitBitmapsUnlessAskedToKeepTheirDepth)
+{
+    const QByteArray eightBit = themetest::qtBitmapFile(indexedSample());
+    const QString input = write("c.bmp", eightBit);
+    ASSERT_EQ(run({"pack", path("plain.xbn"), input}).status, 0);
+    ASSERT_EQ(run({"pack", path("kept.xbn"), "--keep-depth", input}).status, 0);
+    EXPECT_FALSE(read(path("plain.xbn")).contains(eightBit));
+    EXPECT_TRUE(read(path("kept.xbn")).contains(eightBit));
+    EXPECT_EQ(run({"list", path("kept.xbn")}).out, "1 7x5 corner 5x5\n");
+}
+
+TEST_F(XbnTest, AFailedLoadShowsTheLoadersMessageAndExitsOne)
+{
+    QByteArray damaged = themetest::patternBitmap(4, 4, 1);
+    themetest::putU16(damaged, 28, 7);
+    const QString theme = write("damaged.xbn", themetest::themeFile(themetest::record(2, 2, damaged))
+                                                   + QByteArray(40, '\0'));
+    for (const QStringList& arguments : {QStringList{"list", theme},
+                                         QStringList{"extract", theme, path("out")}}) {
+        messages.clear();
+        const ToolRun result = run(arguments);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(result.out.isEmpty());
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].startsWith("Error Loading this Theme File! \r\nInvalid picture"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("out/0001.bmp")));
+}
+
+struct BadCall {
+    QStringList arguments;
+    int status;
+    const char* says;
+};
+
+TEST_F(XbnTest, BadArgumentsAndFilesGiveOneLineAndANonZeroExit)
+{
+    const QString image = pngOf("a.png", themetest::patternImage(5, 5, 1));
+    const QString text = write("notes.txt", "not an image at all");
+    const QString tiny = write("tiny.xbn", QByteArray(60, 'x'));
+    const BadCall cases[] = {
+        {{}, 2, "no command"},
+        {{"frob"}, 2, "unknown command \"frob\""},
+        {{"pack", path("t.xbn")}, 2, "at least one IMAGE"},
+        {{"pack", path("t.xbn"), "--corner"}, 2, "--corner needs WxH"},
+        {{"pack", path("t.xbn"), "--corner", "5by5", image}, 2, "corner must read WxH"},
+        {{"pack", path("t.xbn"), "--corner", "5x256", image}, 2, "0 to 255"},
+        {{"pack", path("t.xbn"), image + "@3x0"}, 2, "corner height of 0"},
+        {{"pack", path("t.xbn"), path("absent.png")}, 1, "no such file"},
+        {{"pack", path("t.xbn"), text}, 1, "not an image"},
+        {{"list"}, 2, "list needs THEME"},
+        {{"list", path("absent.xbn")}, 1, "no such file"},
+        {{"list", tiny}, 1, "holds no images"},
+        {{"extract", tiny}, 2, "extract needs THEME and DIR"},
+    };
+    for (const BadCall& c : cases) {
+        const ToolRun result = run(c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.says;
+        EXPECT_TRUE(result.err.startsWith("xbn: ")) << c.says;
+        EXPECT_EQ(result.err.count('\n'), 1) << c.says;
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.says))) << result.err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("t.xbn")));
+}
+
+TEST_F(XbnTest, NeverWritesOverAnInput)
+{
+    const QByteArray original = themetest::qtBitmapFile(themetest::patternImage(5, 5, 1));
+    const QString image = write("a.bmp", original);
+    EXPECT_EQ(run({"pack", image, image}).status, 1);
+    EXPECT_EQ(read(image), original);
+
+    // A theme named like the first extracted image, extracted into its own folder.
+    ASSERT_EQ(run({"pack", path("t.xbn"), image}).status, 0);
+    ASSERT_TRUE(QDir().mkpath(path("out")));
+    ASSERT_TRUE(QFile::copy(path("t.xbn"), path("out/0001.bmp")));
+    const ToolRun result = run({"extract", path("out/0001.bmp"), path("out")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains("will not write over an input"));
+    EXPECT_EQ(read(path("out/0001.bmp")), read(path("t.xbn")));
+}
+
+} // namespace
