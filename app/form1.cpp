@@ -96,7 +96,9 @@ Form1::Form1(QWidget* parent)
     m_combo1->setFocus();
 }
 
-Form1::~Form1() = default;
+// The model box reports edits while its children are torn down, which happens after
+// this window's own part is gone.
+Form1::~Form1() { m_combo1->disconnect(this); }
 
 // Children are created in tab order, which is also the order Qt's focus chain follows.
 void Form1::createControls()

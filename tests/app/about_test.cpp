@@ -1,0 +1,109 @@
+#include "finderwindow.h"
+
+#include "app/about.h"
+#include "platform/urlopener.h"
+#include "resources/artwork.h"
+
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+app::about* aboutWindow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<app::about*>(window))
+            return found;
+    }
+    return nullptr;
+}
+
+// Clicks About and runs the check while the about window is up; the check must close it.
+class AboutFromTheFinder : public FinderWindow {
+protected:
+    void whileOpen(const std::function<void(app::about&)>& check)
+    {
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            app::about* window = aboutWindow();
+            ASSERT_NE(window, nullptr);
+            EXPECT_TRUE(window->isVisible());
+            checked = true;
+            check(*window);
+            if (window->isVisible())
+                window->close(); // never leave the test stuck in the modal loop
+        });
+        click("ctlButton2");
+        EXPECT_TRUE(checked);
+    }
+};
+
+TEST_F(AboutFromTheFinder, IsModalAndClosesOnAClick)
+{
+    std::vector<QUrl> opened;
+    const platform::UrlOpener previous =
+        platform::setUrlOpener([&](const QUrl& url) { opened.push_back(url); });
+    whileOpen([&](app::about& window) {
+        EXPECT_EQ(QApplication::activeModalWidget(), &window);
+        click("Label1");
+        click("ctlButton1");
+        typeIntoWindow(QStringLiteral("6220"));
+        EXPECT_TRUE(opened.empty());
+        EXPECT_EQ(shownPictures(), kNoPicture);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(390, 270));
+        EXPECT_FALSE(window.isVisible());
+    });
+    platform::setUrlOpener(previous);
+    EXPECT_FALSE(aboutWindow()->isVisible());
+    typeIntoModelBox(QStringLiteral("6220"));
+    EXPECT_EQ(shownPictures(), kPicture3) << "the main window takes input again";
+}
+
+TEST_F(AboutFromTheFinder, KeysDoNothingAndTheSameWindowComesBack)
+{
+    app::about* first = nullptr;
+    whileOpen([&](app::about& window) {
+        first = &window;
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_F4})
+            QTest::keyClick(window.windowHandle(), key);
+        EXPECT_TRUE(window.isVisible());
+        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(200, 140));
+        EXPECT_FALSE(window.isVisible());
+    });
+    whileOpen([&](app::about& window) {
+        EXPECT_EQ(&window, first);
+        EXPECT_NEAR(window.windowOpacity(), 200.0 / 255.0, 0.01);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
+        EXPECT_FALSE(window.isVisible());
+    });
+}
+
+TEST(About, IsABorderlessCentredCardSeeThroughAtItsBlackPixels)
+{
+    app::about window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.size(), QSize(400, 280));
+    EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Form2"));
+    EXPECT_EQ(window.frameGeometry().center(), window.screen()->geometry().center());
+    EXPECT_NEAR(window.windowOpacity(), 200.0 / 255.0, 0.01);
+
+    const QImage card = artwork::image(QString::fromLatin1(artwork::kAboutCardFile));
+    const QRegion mask = window.mask();
+    int holes = 0;
+    int wrong = 0;
+    for (int y = 0; y < window.height(); ++y) {
+        for (int x = 0; x < window.width(); ++x) {
+            const bool black = card.pixel(x, y) == qRgb(0, 0, 0);
+            holes += black ? 1 : 0;
+            wrong += mask.contains(QPoint(x, y)) == black ? 1 : 0;
+        }
+    }
+    EXPECT_GT(holes, 0);
+    EXPECT_EQ(wrong, 0) << "pixels where the mask disagrees with the card's black pixels";
+}
+
+} // namespace
