@@ -6,7 +6,9 @@
 #
 # PROGRAM defaults to build/default/app/vantrel, OUTPUT-FOLDER to shots/. Needs xvfb,
 # xdotool, x11-utils and imagemagick. Prints the window's geometry and fails when the
-# window is not 443 × 568 and centred on the 1024 × 768 screen.
+# window is not 443 × 568, borderless and centred on the 1024 × 768 screen, when typing
+# does not show the expected IC picture (compared with the build's own artwork), or when
+# the about window does not open and close.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,7 +16,10 @@ program=${1:-build/default/app/vantrel}
 out=${2:-shots}
 screen_w=1024
 screen_h=768
+artwork=$(dirname "$program")/../resources/artwork
 mkdir -p "$out"
+scratch=$(mktemp -d)
+status=0
 
 display=99
 while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
@@ -26,6 +31,7 @@ app_pid=
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
   kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$scratch"
 }
 trap cleanup EXIT
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -36,6 +42,21 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app_pid" | head 
 sleep 1
 
 shot() { import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
+
+# Compares the IC picture area of a shot (16, 216 in the window, 416 × 153) with the
+# picture of the given group.
+expect_picture() {
+  local group=$1 name=$2 differing
+  convert "$out/$name.png" -crop "416x153+$((x + 16))+$((y + 216))" +repage "$scratch/shown.png"
+  convert "$artwork/ic$group.png" -crop 416x153+0+0 +repage "$scratch/expected.png"
+  differing=$(compare -metric AE "$scratch/shown.png" "$scratch/expected.png" null: 2>&1 || true)
+  if [ "$differing" = 0 ]; then
+    echo "$name shows the group $group picture"
+  else
+    echo "$name does not show the group $group picture ($differing pixels differ)" >&2
+    status=1
+  fi
+}
 
 geometry=$(xwininfo -id "$window")
 x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
@@ -52,19 +73,25 @@ xdotool key --window "$window" ctrl+a
 xdotool type --window "$window" --delay 80 6220c
 sleep 0.5
 shot 2-6220c
+expect_picture 2 2-6220c
 xdotool key --window "$window" BackSpace
 sleep 0.5
 shot 3-6220
+expect_picture 3 3-6220
 
 # The About button, then a click on the card to close it.
 xdotool mousemove --window "$window" 296 395 click 1
 sleep 1
 shot 4-about
+if ! xdotool search --onlyvisible --name '^Form2' >/dev/null; then
+  echo "the about window did not open" >&2; status=1
+fi
 xdotool mousemove $((screen_w / 2)) $((screen_h / 2)) click 1
 sleep 0.5
 shot 5-about-closed
-
-status=0
+if xdotool search --onlyvisible --name '^Form2' >/dev/null; then
+  echo "the about window did not close" >&2; status=1
+fi
 if [ "$w" != 443 ] || [ "$h" != 568 ]; then
   echo "window is ${w}x${h}, expected 443x568" >&2; status=1
 fi
