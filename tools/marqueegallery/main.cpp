@@ -26,7 +26,7 @@ const Sample kSamples[] = {
     {"yellow 65535, static", 65535, "0123456789 -+?=:'.!$%&*()\\/", 27, 0},
     {"white, static", 16777215, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", 26, 0},
     {"RGB(120, 60, 0): no unlit dots", platform::rgbValue(120, 60, 0), "Brown", 8, 0},
-    {"system colour &H8000000F", -2147483633, "System", 8, 0},
+    {"system colour &&H8000000F", -2147483633, "System", 8, 0},
     {"green, scrolling 150 ms", platform::rgbValue(0, 255, 0), "Keypad IC finder for Nokia", 26,
      150},
     {"blue, scrolling 300 ms", platform::rgbValue(80, 160, 255), "3310 - 6230 - 8210", 10, 300},
