@@ -3,10 +3,12 @@
 #include "commands.h"
 
 #include "platform/bitmapfile.h"
+#include "platform/colour.h"
 #include "platform/messagebox.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -190,6 +192,89 @@ TEST_F(XbnTest, NeverWritesOverAnInput)
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.err.contains("will not write over an input"));
     EXPECT_EQ(read(path("out/0001.bmp")), read(path("t.xbn")));
+}
+
+// A skin from rows of red values over constant green 10 and blue 20.
+QImage redSkin(const std::vector<std::vector<int>>& reds)
+{
+    QImage image(static_cast<int>(reds[0].size()), static_cast<int>(reds.size()), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(reds[y][x], 10, 20));
+    }
+    return image;
+}
+
+TEST_F(XbnTest, RenderStacksTheThreeFacesAsASmoothButtonBuildsThem)
+{
+    // Stretched from 3 x 3 to 5 x 4 with 1-pixel corners: the corners stay, each
+    // stretched cell runs from its pixel toward its right and lower neighbours.
+    const QImage stretched = redSkin({{100, 0, 90}, {30, 60, 120}, {200, 150, 240}});
+    const QImage expectedStretch = redSkin({{100, 0, 30, 60, 90},
+                                            {30, 60, 80, 100, 120},
+                                            {115, 105, 130, 155, 180},
+                                            {200, 150, 180, 210, 240}});
+    // At its own size the skin is copied; magenta, the key of a skin whose top-left
+    // pixel is no candidate, lets the background through.
+    QImage keyed = themetest::patternImage(5, 4, 9);
+    keyed.setPixel(2, 1, qRgb(255, 0, 255));
+    // A black top-left pixel makes black the key; magenta then stays.
+    QImage blackKey = themetest::patternImage(5, 4, 20);
+    blackKey.setPixel(0, 0, qRgb(0, 0, 0));
+    blackKey.setPixel(4, 3, qRgb(0, 0, 0));
+    blackKey.setPixel(1, 1, qRgb(255, 0, 255));
+
+    const QRgb background = qRgb(0x33, 0x66, 0x99);
+    QImage expected(5, 12, QImage::Format_RGB32);
+    QPainter(&expected).drawImage(0, 0, expectedStretch);
+    keyed.setPixel(2, 1, background);
+    QPainter(&expected).drawImage(0, 4, keyed);
+    blackKey.setPixel(0, 0, background);
+    blackKey.setPixel(4, 3, background);
+    QPainter(&expected).drawImage(0, 8, blackKey);
+
+    keyed.setPixel(2, 1, qRgb(255, 0, 255));
+    blackKey.setPixel(0, 0, qRgb(0, 0, 0));
+    blackKey.setPixel(4, 3, qRgb(0, 0, 0));
+    const QString theme = path("faces.xbn");
+    ASSERT_EQ(run({"pack", theme, "--corner", "1x1", pngOf("a.png", themetest::patternImage(4, 4, 1)),
+                   pngOf("b.png", themetest::patternImage(4, 4, 2)),
+                   pngOf("c.png", themetest::patternImage(4, 4, 3)), pngOf("n.png", stretched),
+                   pngOf("h.png", keyed), pngOf("p.png", blackKey)})
+                  .status,
+              0);
+
+    const ToolRun rendered = run({"render", theme, "1", "5x4", path("out.png"), "--background", "336699"});
+    ASSERT_EQ(rendered.status, 0) << rendered.err.toStdString();
+    EXPECT_EQ(QImage(path("out.png")).convertToFormat(QImage::Format_RGB32), expected);
+
+    ASSERT_EQ(run({"render", theme, "1", "5x4", path("plain.png")}).status, 0);
+    EXPECT_EQ(QImage(path("plain.png")).pixel(2, 5), platform::toPixel(platform::kButtonFace));
+}
+
+TEST_F(XbnTest, RenderRefusesAMissingStyleAndBadSizes)
+{
+    const QString theme = path("t.xbn");
+    ASSERT_EQ(run({"pack", theme, pngOf("a.png", themetest::patternImage(6, 6, 1)),
+                   pngOf("b.png", themetest::patternImage(6, 6, 2)),
+                   pngOf("c.png", themetest::patternImage(6, 6, 3))})
+                  .status,
+              0);
+    const BadCall cases[] = {
+        {{"render", theme, "1", "10x10", path("o.png")}, 1, "style 1 needs images 4 to 6"},
+        {{"render", theme, "0", "0x10", path("o.png")}, 2, "at least 1x1"},
+        {{"render", theme, "0", "5000x10", path("o.png")}, 2, "0 to 4096"},
+        {{"render", theme, "-1", "10x10", path("o.png")}, 2, "style must be"},
+        {{"render", theme, "0", "10x10", path("o.png"), "--background", "red"}, 2, "RRGGBB"},
+        {{"render", theme, "0", "10x10"}, 2, "render needs"},
+        {{"render", theme, "0", "10x10", theme}, 1, "will not write over an input"},
+    };
+    for (const BadCall& c : cases) {
+        const ToolRun result = run(c.arguments);
+        EXPECT_EQ(result.status, c.status) << c.says;
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.says))) << result.err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("o.png")));
 }
 
 } // namespace
