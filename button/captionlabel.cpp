@@ -3,6 +3,7 @@
 #include "platform/units.h"
 
 #include <QFontMetrics>
+#include <QImage>
 
 CaptionLabel::CaptionLabel(QWidget* parent)
     : QLabel(QStringLiteral("Button"), parent)
@@ -19,7 +20,10 @@ int CaptionLabel::heightTwips() const { return extentTwips(text()).height(); }
 
 QSize CaptionLabel::extentTwips(const QString& text) const
 {
-    const QFontMetrics metrics = fontMetrics();
+    // Measured as the face prints it: on an image, whose pixels are the fixed 15 twips,
+    // whatever the screen's own resolution.
+    static const QImage device(1, 1, QImage::Format_RGB32);
+    const QFontMetrics metrics(font(), &device);
     return QSize(metrics.horizontalAdvance(text), metrics.height()) * platform::kTwipsPerPixel;
 }
 
