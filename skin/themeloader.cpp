@@ -12,6 +12,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <string_view>
 
 namespace basGeneral {
 
@@ -68,14 +69,32 @@ private:
     {
         if (from > m_data.size())
             return 0;
-        return m_data.indexOf(QByteArrayView("BM"), from - 1) + 1;
+        // The standard search runs on memchr, several times faster here than Qt's.
+        const std::string_view data(m_data.data(), static_cast<std::size_t>(m_data.size()));
+        const std::size_t found = data.find("BM", static_cast<std::size_t>(from - 1));
+        return found == std::string_view::npos ? 0 : static_cast<qsizetype>(found) + 1;
+    }
+
+    // The first "BM" from 10 bytes into the record on, and the first from 50 bytes on.
+    struct Signatures {
+        qsizetype first = 0;
+        qsizetype beyondHeader = 0;
+    };
+
+    Signatures signaturesAfter(qsizetype off) const
+    {
+        const qsizetype first = findSignature(off + kBitmapOffset + 2);
+        if (first == 0 || first >= off + kNextRecordSearch)
+            return {first, first};
+        return {first, findSignature(off + kNextRecordSearch)};
     }
 
     // Loads the record at off and returns the position the scan examines next.
     qsizetype loadRecord(qsizetype off)
     {
         const qsizetype bitmapStart = off + kBitmapOffset;
-        QByteArrayView bitmap = bitmapBySearch(off);
+        const Signatures signatures = signaturesAfter(off);
+        QByteArrayView bitmap = bitmapBySearch(off, signatures);
         qsizetype bitmapEnd = 0;
         const qsizetype declared = declaredBitmapSize(bitmapStart);
         // A "BM" inside the bitmap cuts the search's slice short; the bitmap's own file
@@ -94,19 +113,19 @@ private:
         m_list[k] = platform::LoadPicture(bitmap, std::min(platform::kMaxBitmapPixels, m_pixelsLeft));
         m_pixelsLeft -= std::int64_t{m_list[k]->image().width()} * m_list[k]->image().height();
 
-        const qsizetype next = findSignature(off + kNextRecordSearch);
+        const qsizetype next = signatures.beyondHeader;
         const qsizetype resume = next > 0 ? next - kResumeBeforeSignature : off + kNextRecordSearch + 1;
         return std::max(resume, bitmapEnd);
     }
 
     // The bitmap as the record search bounds it: up to the first "BM" from 10 bytes on,
     // or to the end of the data when there is none 50 bytes on.
-    QByteArrayView bitmapBySearch(qsizetype off) const
+    QByteArrayView bitmapBySearch(qsizetype off, const Signatures& signatures) const
     {
         const qsizetype toEnd = m_data.size() - off + 1;
         qsizetype length = toEnd;
-        if (findSignature(off + kNextRecordSearch) > 0)
-            length = std::min(toEnd, findSignature(off + kBitmapOffset + 2) - 9);
+        if (signatures.beyondHeader > 0)
+            length = std::min(toEnd, signatures.first - 9);
         if (length < kBitmapOffset + 2)
             return {};
         return m_data.sliced(off - 1 + kBitmapOffset, length - kBitmapOffset);
