@@ -43,8 +43,6 @@ QImage resizedSurface(const QImage& surface, QSize size) {
 
 } // namespace
 
-const QString Display::kControlName = QStringLiteral("Display");
-
 Display::Display(QWidget* parent)
     : QWidget(parent)
     , m_picLED(sourcePalette()) {
@@ -115,7 +113,7 @@ void Display::ReadProperties(const platform::PropertyBag& bag) {
             QStringLiteral("A stored display of %1 characters is out of range").arg(cells));
     m_cells = cells;
     m_color = platform::toInt32(bag.readProperty("Color", int32Value(kStoredColorDefault)));
-    m_caption = platform::toText(bag.readProperty("Caption", kControlName));
+    m_caption = platform::toText(bag.readProperty("Caption", QString(kControlName)));
     // The stored rate and state go to the timer as they are, without the setters'
     // adjustments to 1.
     m_tmrScroll.setInterval(platform::toInt16(bag.readProperty("ScrollRate", int16Value(1))));
@@ -127,7 +125,7 @@ void Display::ReadProperties(const platform::PropertyBag& bag) {
 void Display::WriteProperties(platform::PropertyBag& bag) const {
     bag.writeProperty("Characters", int16Value(m_cells), int16Value(kStoredCellsDefault));
     bag.writeProperty("Color", int32Value(m_color), int32Value(kStoredColorDefault));
-    bag.writeProperty("Caption", kControlName);
+    bag.writeProperty("Caption", QString(kControlName));
     bag.writeProperty("ScrollRate", int16Value(1));
     bag.writeProperty("Scroll", int16Value(platform::kFalse));
 }

@@ -17,7 +17,7 @@ class Display : public QWidget {
 
 public:
     // The control's own name, its first caption and the caption it stores.
-    static const QString kControlName;
+    static constexpr QLatin1String kControlName{"Display"};
 
     // A new display is red, captioned with its own name, at scroll position 1, with
     // no cells until it is first sized and a disabled timer of interval 0.
@@ -101,7 +101,7 @@ private:
     void applySizingRule(int widthTwips);
 
     std::int32_t m_color = 255;
-    QString m_caption = kControlName;
+    QString m_caption{kControlName};
     std::int16_t m_cells = 0;
     std::int16_t m_position = 1;
     int m_widthTwips = 0;

@@ -1,10 +1,13 @@
 #include "marquee/display.h"
 #include "marquee/glyphtable.h"
 #include "marquee/ledpalette.h"
+#include "platform/application.h"
 #include "platform/runtimeerror.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -407,6 +410,29 @@ TEST(Display, UnreadableStoredValuesRaiseTheirErrors) {
         Display display;
         EXPECT_EQ(errorNumberOf([&] { display.ReadProperties(bag); }), c.error) << c.name;
     }
+}
+
+} // namespace
+
+namespace {
+
+// Recolouring draws straight into the palette image: no file in the program's folder is
+// written, read or deleted, so a file of the old temporary name is left alone.
+TEST(Display, RecolouringLeavesTheProgramFolderAlone) {
+    QFile keep(QDir(platform::applicationFolder()).filePath("fontpal.tmp"));
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+    keep.write("the user's own file");
+    keep.close();
+
+    Display display;
+    display.setCharacters("3");
+    display.setColor(65535);
+    display.ReadProperties(platform::PropertyBag());
+
+    ASSERT_TRUE(keep.open(QIODevice::ReadOnly));
+    EXPECT_EQ(keep.readAll(), "the user's own file");
+    keep.close();
+    keep.remove();
 }
 
 } // namespace
