@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         counter.paints = 0;
         cpuAtStart = cpuSeconds();
         wall.start();
-        QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
+        QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &app, &QApplication::quit);
     });
     app.exec();
 
