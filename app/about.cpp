@@ -15,7 +15,8 @@ constexpr QRgb kSeeThroughKey = qRgb(0, 0, 0);
 QRegion nonKeyPixels(const QImage& card)
 {
     const QImage visible = card.copy(0, 0, about::kWidth, about::kHeight);
-    return QRegion(QBitmap::fromImage(visible.createMaskFromColor(kSeeThroughKey, Qt::MaskInColor)));
+    return QRegion(
+        QBitmap::fromImage(visible.createMaskFromColor(kSeeThroughKey, Qt::MaskInColor)));
 }
 
 } // namespace

@@ -12,8 +12,8 @@ namespace app {
 class about : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 400;  // 6000 twips
-    static constexpr int kHeight = 280; // 4200 twips
+    static constexpr int kWidth = 400;   // 6000 twips
+    static constexpr int kHeight = 280;  // 4200 twips
     static constexpr int kOpacity = 200; // of 255
 
     explicit about(QWidget* parent = nullptr);

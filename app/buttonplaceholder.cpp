@@ -2,7 +2,8 @@
 
 namespace app {
 
-ButtonPlaceholder::ButtonPlaceholder(QWidget* parent) : QPushButton(parent)
+ButtonPlaceholder::ButtonPlaceholder(QWidget* parent)
+    : QPushButton(parent)
 {
     connect(this, &QPushButton::clicked, this, &ButtonPlaceholder::Click);
 }

@@ -18,9 +18,9 @@ std::span<const std::string_view, kModelCount> modelList();
 
 // One keypad interface IC and the models that use it, in model-list order.
 struct IcGroup {
-    int number;                           // 1 to 4
-    std::string_view picture;             // "Picture1" to "Picture4"
-    std::string_view marking;             // printed on the IC picture
+    int number;               // 1 to 4
+    std::string_view picture; // "Picture1" to "Picture4"
+    std::string_view marking; // printed on the IC picture
     std::vector<std::string_view> members;
 };
 

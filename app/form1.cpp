@@ -31,15 +31,17 @@ struct Placement {
 };
 
 constexpr Placement kCombo1{240, 2760, 5175, 360};
-constexpr std::array<Placement, 5> kButtons{{
-    {5160, 5680, 1215, 495}, // ctlButton1, Exit
-    {3840, 5680, 1215, 495}, // ctlButton2, About
-    {2160, 2280, 1935, 375}, // ctlButton3, Select Brand
-    {240, 2280, 1935, 375},  // ctlButton4, Select Model
-    {6120, 120, 375, 255},   // ctlButton5, X
+struct ButtonDesign {
+    const char* caption;
+    Placement at;
+};
+constexpr std::array<ButtonDesign, 5> kButtons{{
+    {"Exit", {5160, 5680, 1215, 495}},
+    {"About", {3840, 5680, 1215, 495}},
+    {"Select Brand", {2160, 2280, 1935, 375}},
+    {"Select Model", {240, 2280, 1935, 375}},
+    {"X", {6120, 120, 375, 255}},
 }};
-constexpr std::array<const char*, 5> kButtonCaptions{"Exit", "About", "Select Brand",
-                                                      "Select Model", "X"};
 constexpr Placement kPicture{240, 3240, 6255, 2295};
 constexpr Placement kDisplay1{240, 7680, 6240, 330};
 constexpr Placement kLabel1{240, 6480, 6135, 855};
@@ -66,6 +68,16 @@ QIcon finderIcon()
     return icon;
 }
 
+// ctlButton1 to ctlButton5 by index 0 to 4.
+ButtonPlaceholder* makeButton(QWidget* parent, std::size_t index)
+{
+    auto* button = new ButtonPlaceholder(parent);
+    button->setObjectName(QStringLiteral("ctlButton%1").arg(index + 1));
+    button->setCaption(QString::fromLatin1(kButtons[index].caption));
+    place(*button, kButtons[index].at);
+    return button;
+}
+
 QLabel* makePicture(QWidget* parent, int group)
 {
     auto* picture = new QLabel(parent);
@@ -77,7 +89,10 @@ QLabel* makePicture(QWidget* parent, int group)
     return picture;
 }
 
-void endProgram() { QCoreApplication::exit(0); }
+void endProgram()
+{
+    QCoreApplication::exit(0);
+}
 
 } // namespace
 
@@ -98,7 +113,10 @@ Form1::Form1(QWidget* parent)
 
 // The model box reports edits while its children are torn down, which happens after
 // this window's own part is gone.
-Form1::~Form1() { m_combo1->disconnect(this); }
+Form1::~Form1()
+{
+    m_combo1->disconnect(this);
+}
 
 // Children are created in tab order, which is also the order Qt's focus chain follows.
 void Form1::createControls()
@@ -107,18 +125,11 @@ void Form1::createControls()
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     place(*m_combo1, kCombo1);
 
-    for (std::size_t i = 0; i < 4; ++i) {
-        m_buttons[i] = new ButtonPlaceholder(this);
-        m_buttons[i]->setObjectName(QStringLiteral("ctlButton%1").arg(i + 1));
-        m_buttons[i]->setCaption(QString::fromLatin1(kButtonCaptions[i]));
-        place(*m_buttons[i], kButtons[i]);
-    }
+    for (std::size_t i = 0; i < 4; ++i)
+        m_buttons[i] = makeButton(this, i);
     for (std::size_t i = 0; i < m_pictures.size(); ++i)
         m_pictures[i] = makePicture(this, static_cast<int>(i) + 1);
-    m_buttons[4] = new ButtonPlaceholder(this);
-    m_buttons[4]->setObjectName(QStringLiteral("ctlButton5"));
-    m_buttons[4]->setCaption(QString::fromLatin1(kButtonCaptions[4]));
-    place(*m_buttons[4], kButtons[4]);
+    m_buttons[4] = makeButton(this, 4);
 
     m_display1 = new MarqueePlaceholder(this);
     m_display1->setObjectName(QStringLiteral("Display1"));

@@ -7,11 +7,13 @@
 
 namespace app {
 
-LinkArea::LinkArea(QWidget* parent) : QWidget(parent)
+LinkArea::LinkArea(QWidget* parent)
+    : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
-    setCursor(platform::cursorFromPicture(
-        artwork::image(QString::fromLatin1(artwork::kHandCursorFile)), artwork::kHandCursorHotSpot));
+    setCursor(
+        platform::cursorFromPicture(artwork::image(QString::fromLatin1(artwork::kHandCursorFile)),
+                                    artwork::kHandCursorHotSpot));
 }
 
 void LinkArea::mousePressEvent(QMouseEvent* event)

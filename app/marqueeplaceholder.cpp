@@ -2,9 +2,12 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace app {
 
-MarqueePlaceholder::MarqueePlaceholder(QWidget* parent) : QWidget(parent)
+MarqueePlaceholder::MarqueePlaceholder(QWidget* parent)
+    : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     m_scrollTimer.setInterval(1);

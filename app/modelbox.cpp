@@ -33,7 +33,8 @@ QPalette greyWithWhiteText(QPalette palette)
 
 } // namespace
 
-ModelBox::ModelBox(QWidget* parent) : QComboBox(parent)
+ModelBox::ModelBox(QWidget* parent)
+    : QComboBox(parent)
 {
     setEditable(true);
     // Only exact model numbers may show a picture: no completion that would turn "622"

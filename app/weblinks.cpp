@@ -14,8 +14,14 @@ QUrl page(const char* host, const char* path)
 
 } // namespace
 
-QUrl forumPage() { return page(VANTREL_FORUM_HOST, "/vb/index.php"); }
+QUrl forumPage()
+{
+    return page(VANTREL_FORUM_HOST, "/vb/index.php");
+}
 
-QUrl siteHomePage() { return page(VANTREL_SITE_HOST, "/"); }
+QUrl siteHomePage()
+{
+    return page(VANTREL_SITE_HOST, "/");
+}
 
 } // namespace app

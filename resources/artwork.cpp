@@ -2,7 +2,10 @@
 
 // The resources live in a static library, so they are registered on first use rather
 // than by a static initialiser that the linker could leave out.
-static void registerArtwork() { Q_INIT_RESOURCE(artwork); }
+static void registerArtwork()
+{
+    Q_INIT_RESOURCE(artwork);
+}
 
 namespace artwork {
 

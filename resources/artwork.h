@@ -21,9 +21,15 @@ inline constexpr QPoint kHandCursorHotSpot{12, 1};
 inline constexpr std::array<int, 8> kIconSizes{16, 20, 24, 32, 48, 64, 128, 256};
 
 // The file of an IC group's picture (group 1 to 4).
-inline QString icPictureFile(int group) { return QStringLiteral("ic%1.png").arg(group); }
+inline QString icPictureFile(int group)
+{
+    return QStringLiteral("ic%1.png").arg(group);
+}
 
-inline QString iconFile(int size) { return QStringLiteral("icon-%1.png").arg(size); }
+inline QString iconFile(int size)
+{
+    return QStringLiteral("icon-%1.png").arg(size);
+}
 
 // A supplied picture by its file name; a null image for a name that is not supplied.
 QImage image(const QString& file);

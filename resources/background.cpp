@@ -16,21 +16,26 @@ const QColor kYellowText(255, 214, 40);
 const QColor kPaleText(200, 200, 204);
 const QColor kBlueTitle(24, 72, 160);
 
-QFont sans(int pixels, bool bold = false) { return artworkFont(QString::fromLatin1(kSans), pixels, bold); }
-
-const BackgroundStrip& strip(const char* name)
+QFont sans(int pixels, bool bold = false)
 {
-    for (const BackgroundStrip& s : backgroundStrips()) {
-        if (qstrcmp(s.name, name) == 0)
-            return s;
-    }
-    return backgroundStrips().front();
+    return artworkFont(QString::fromLatin1(kSans), pixels, bold);
 }
 
-QRect stripRect(const char* name)
+// The strips from top to bottom.
+constexpr BackgroundStrip kTitleStrip{"title", 0, 32};
+constexpr BackgroundStrip kCreditStrip{"credits", 32, 52};
+constexpr BackgroundStrip kLogoPanelStrip{"logo panel", 52, 144};
+constexpr BackgroundStrip kTabStrip{"tabs", 144, 180};
+constexpr BackgroundStrip kInputBarStrip{"input bar", 180, 212};
+constexpr BackgroundStrip kTitlePanelStrip{"title panel", 212, 373};
+constexpr BackgroundStrip kButtonBarStrip{"button bar", 373, 422};
+constexpr BackgroundStrip kBannerStrip{"forum banner", 422, 500};
+constexpr BackgroundStrip kMarqueeBarStrip{"marquee bar", 500, 544};
+constexpr BackgroundStrip kBottomStrip{"bottom", 544, kBackgroundHeight};
+
+QRect stripRect(const BackgroundStrip& strip)
 {
-    const BackgroundStrip& s = strip(name);
-    return QRect(0, s.top, kWidth, s.bottom - s.top);
+    return QRect(0, strip.top, kWidth, strip.bottom - strip.top);
 }
 
 void fillVertical(QPainter& painter, const QRect& rect, const QColor& top, const QColor& bottom)
@@ -76,7 +81,7 @@ void drawWindowButton(QPainter& painter, const QRect& rect, const QColor& face)
 
 void drawTitleStrip(QPainter& painter)
 {
-    const QRect r = stripRect("title");
+    const QRect r = stripRect(kTitleStrip);
     fillVertical(painter, r, QColor(74, 74, 78), QColor(34, 34, 38));
     painter.setPen(QColor(20, 20, 22));
     painter.drawLine(r.bottomLeft(), r.bottomRight());
@@ -105,12 +110,13 @@ void drawTitleStrip(QPainter& painter)
 
 void drawCreditStrip(QPainter& painter)
 {
-    const QRect r = stripRect("credits");
+    const QRect r = stripRect(kCreditStrip);
     painter.fillRect(r, QColor(26, 26, 28));
     painter.setPen(kYellowText);
     painter.setFont(sans(11, true));
-    painter.drawText(r.adjusted(12, 0, -12, 0), Qt::AlignVCenter,
-                     QStringLiteral("Keypad IC Finder 1.0 \u2022 drawn for handset repair benches"));
+    painter.drawText(
+        r.adjusted(12, 0, -12, 0), Qt::AlignVCenter,
+        QStringLiteral("Keypad IC Finder 1.0 \u2022 drawn for handset repair benches"));
 }
 
 void drawLogo(QPainter& painter, const QRect& area)
@@ -130,7 +136,8 @@ void drawLogo(QPainter& painter, const QRect& area)
     const QRectF body = badge.adjusted(10, 10, -10, -18);
     bubble.addRoundedRect(body, 10, 10);
     QPolygonF tail;
-    tail << QPointF(body.left() + 14, body.bottom() - 1) << QPointF(body.left() + 10, body.bottom() + 10)
+    tail << QPointF(body.left() + 14, body.bottom() - 1)
+         << QPointF(body.left() + 10, body.bottom() + 10)
          << QPointF(body.left() + 26, body.bottom() - 1);
     bubble.addPolygon(tail);
     painter.setPen(Qt::NoPen);
@@ -144,7 +151,7 @@ void drawLogo(QPainter& painter, const QRect& area)
 
 void drawLogoPanel(QPainter& painter)
 {
-    const QRect r = stripRect("logo panel");
+    const QRect r = stripRect(kLogoPanelStrip);
     fillVertical(painter, r, QColor(48, 48, 52), QColor(30, 30, 33));
     drawLogo(painter, painted::kLogo);
     painter.setPen(QColor(235, 235, 235));
@@ -152,9 +159,11 @@ void drawLogoPanel(QPainter& painter)
     painter.drawText(QPoint(150, r.top() + 40), QStringLiteral("Handset Bench"));
     painter.setPen(QColor(120, 200, 120));
     painter.setFont(sans(11));
-    painter.drawText(QPoint(150, r.top() + 60), QStringLiteral("\u25CF Online \u2013 128 models on file"));
+    painter.drawText(QPoint(150, r.top() + 60),
+                     QStringLiteral("\u25CF Online \u2013 128 models on file"));
     painter.setPen(QColor(150, 150, 156));
-    painter.drawText(QPoint(150, r.top() + 78), QStringLiteral("Type a model number to see its keypad IC"));
+    painter.drawText(QPoint(150, r.top() + 78),
+                     QStringLiteral("Type a model number to see its keypad IC"));
 }
 
 void drawTab(QPainter& painter, const QRect& tab, bool front)
@@ -181,7 +190,7 @@ void drawTab(QPainter& painter, const QRect& tab, bool front)
 
 void drawTabStrip(QPainter& painter)
 {
-    const QRect r = stripRect("tabs");
+    const QRect r = stripRect(kTabStrip);
     painter.fillRect(r, QColor(38, 38, 42));
     painter.setPen(QColor(92, 92, 98));
     painter.drawLine(0, r.bottom(), kWidth, r.bottom());
@@ -191,7 +200,7 @@ void drawTabStrip(QPainter& painter)
 
 void drawInputBar(QPainter& painter)
 {
-    const QRect r = stripRect("input bar");
+    const QRect r = stripRect(kInputBarStrip);
     fillVertical(painter, r, QColor(214, 214, 218), QColor(176, 176, 182));
     drawWell(painter, painted::kInputField.adjusted(-1, -1, 1, 1), QColor(244, 244, 246));
     const QRect smiley(384, r.top() + 6, 20, 20);
@@ -212,7 +221,7 @@ void drawInputBar(QPainter& painter)
 
 void drawTitlePanel(QPainter& painter)
 {
-    const QRect r = stripRect("title panel");
+    const QRect r = stripRect(kTitlePanelStrip);
     painter.fillRect(r, QColor(38, 38, 42));
     const QRect panel = painted::kTitlePanel.adjusted(-2, -2, 2, 2);
     fillVertical(painter, panel, QColor(238, 242, 248), QColor(206, 216, 228));
@@ -239,7 +248,7 @@ void drawToolIcon(QPainter& painter, const QRect& box, const QString& glyph)
 
 void drawButtonBar(QPainter& painter)
 {
-    const QRect r = stripRect("button bar");
+    const QRect r = stripRect(kButtonBarStrip);
     fillVertical(painter, r, QColor(44, 44, 48), QColor(28, 28, 31));
     drawToolIcon(painter, QRect(16, 383, 26, 26), QStringLiteral("A"));
     drawToolIcon(painter, QRect(48, 383, 26, 26), QStringLiteral("\u263A"));
@@ -262,7 +271,7 @@ void drawButtonBar(QPainter& painter)
 
 void drawForumBanner(QPainter& painter)
 {
-    const QRect r = stripRect("forum banner");
+    const QRect r = stripRect(kBannerStrip);
     painter.fillRect(r, QColor(28, 28, 31));
     const QRect banner = painted::kForumBanner;
     QLinearGradient gradient(banner.topLeft(), banner.topRight());
@@ -273,7 +282,8 @@ void drawForumBanner(QPainter& painter)
     painter.setPen(QColor(120, 170, 220));
     painter.drawRect(banner.adjusted(0, 0, -1, -1));
 
-    drawCandybarPhone(painter, QRectF(banner.left() + 14, banner.top() + 4, 24, banner.height() - 8),
+    drawCandybarPhone(painter,
+                      QRectF(banner.left() + 14, banner.top() + 4, 24, banner.height() - 8),
                       QColor(150, 156, 168));
     drawSliderPhone(painter, QRectF(banner.right() - 38, banner.top() + 4, 24, banner.height() - 8),
                     QColor(170, 40, 40));
@@ -290,14 +300,14 @@ void drawForumBanner(QPainter& painter)
 
 void drawMarqueeBar(QPainter& painter)
 {
-    const QRect r = stripRect("marquee bar");
+    const QRect r = stripRect(kMarqueeBarStrip);
     fillVertical(painter, r, QColor(36, 36, 40), QColor(24, 24, 27));
     drawWell(painter, painted::kMarqueeWell.adjusted(-2, -2, 2, 2), QColor(14, 14, 16));
 }
 
 void drawBottomStrip(QPainter& painter)
 {
-    const QRect r = stripRect("bottom");
+    const QRect r = stripRect(kBottomStrip);
     fillVertical(painter, r, QColor(52, 52, 56), QColor(34, 34, 37));
     painter.setPen(QColor(74, 74, 80));
     painter.drawLine(r.topLeft(), r.topRight());
@@ -317,11 +327,8 @@ void drawBottomStrip(QPainter& painter)
 const std::vector<BackgroundStrip>& backgroundStrips()
 {
     static const std::vector<BackgroundStrip> strips{
-        {"title", 0, 32},         {"credits", 32, 52},       {"logo panel", 52, 144},
-        {"tabs", 144, 180},       {"input bar", 180, 212},   {"title panel", 212, 373},
-        {"button bar", 373, 422}, {"forum banner", 422, 500}, {"marquee bar", 500, 544},
-        {"bottom", 544, kBackgroundHeight},
-    };
+        kTitleStrip,      kCreditStrip,    kLogoPanelStrip, kTabStrip,        kInputBarStrip,
+        kTitlePanelStrip, kButtonBarStrip, kBannerStrip,    kMarqueeBarStrip, kBottomStrip};
     return strips;
 }
 

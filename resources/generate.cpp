@@ -55,9 +55,12 @@ int main(int argc, char** argv)
     }
 
     QStringList written;
-    bool ok = save(artwork::drawBackground(), folder, QString::fromLatin1(artwork::kBackgroundFile), written)
-              && save(artwork::drawAboutCard(), folder, QString::fromLatin1(artwork::kAboutCardFile), written)
-              && save(artwork::drawHandCursor(), folder, QString::fromLatin1(artwork::kHandCursorFile), written);
+    bool ok = save(artwork::drawBackground(), folder, QString::fromLatin1(artwork::kBackgroundFile),
+                   written) &&
+              save(artwork::drawAboutCard(), folder, QString::fromLatin1(artwork::kAboutCardFile),
+                   written) &&
+              save(artwork::drawHandCursor(), folder, QString::fromLatin1(artwork::kHandCursorFile),
+                   written);
     for (const app::IcGroup& group : app::icGroups())
         ok = ok && save(artwork::drawIcPicture(group), folder, artwork::icPictureFile(group.number),
                         written);

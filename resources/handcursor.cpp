@@ -13,25 +13,25 @@ QPainterPath handOutline()
     path.moveTo(11, 1);
     path.lineTo(13, 1);
     path.lineTo(14, 2);
-    path.lineTo(14, 10);   // index finger
+    path.lineTo(14, 10); // index finger
     path.lineTo(17, 9);
     path.lineTo(18, 10);
-    path.lineTo(18, 11);   // middle finger
+    path.lineTo(18, 11); // middle finger
     path.lineTo(21, 10);
     path.lineTo(22, 11);
-    path.lineTo(22, 12);   // ring finger
+    path.lineTo(22, 12); // ring finger
     path.lineTo(25, 12);
-    path.lineTo(26, 13);   // little finger
+    path.lineTo(26, 13); // little finger
     path.lineTo(26, 21);
     path.lineTo(24, 25);
     path.lineTo(23, 28);
-    path.lineTo(12, 28);   // wrist
+    path.lineTo(12, 28); // wrist
     path.lineTo(11, 25);
     path.lineTo(6, 19);
     path.lineTo(5, 16);
     path.lineTo(6, 15);
     path.lineTo(8, 15);
-    path.lineTo(10, 17);   // thumb
+    path.lineTo(10, 17); // thumb
     path.lineTo(10, 2);
     path.closeSubpath();
     return path;

@@ -60,14 +60,12 @@ void drawCandybarPhone(QPainter& painter, const QRectF& body, const QColor& shel
     drawShell(painter, body, shell, w * 0.22);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kNearBlack);
-    painter.drawRoundedRect(QRectF(body.left() + w * 0.35, body.top() + h * 0.05, w * 0.3,
-                                   h * 0.02),
-                            1.0, 1.0);
+    painter.drawRoundedRect(
+        QRectF(body.left() + w * 0.35, body.top() + h * 0.05, w * 0.3, h * 0.02), 1.0, 1.0);
     drawScreen(painter, QRectF(body.left() + w * 0.15, body.top() + h * 0.1, w * 0.7, h * 0.3));
     painter.setPen(QPen(shell.darker(200), 0.8));
     painter.setBrush(shell.lighter(150));
-    painter.drawEllipse(QRectF(body.left() + w * 0.36, body.top() + h * 0.43, w * 0.28,
-                               h * 0.1));
+    painter.drawEllipse(QRectF(body.left() + w * 0.36, body.top() + h * 0.43, w * 0.28, h * 0.1));
     drawKeypad(painter, QRectF(body.left() + w * 0.12, body.top() + h * 0.56, w * 0.76, h * 0.38),
                shell.lighter(170));
     painter.restore();

@@ -24,13 +24,13 @@ void drawBoard(QPainter& painter, qreal s)
 void drawChip(QPainter& painter, const QRectF& chip)
 {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(190, 190, 196));
+    painter.setBrush(QColor(96, 96, 104));
     const int pins = 4;
     const qreal pitch = chip.height() / pins;
     for (int i = 0; i < pins; ++i) {
         const qreal y = chip.top() + pitch * (i + 0.25);
-        painter.drawRect(QRectF(chip.left() - chip.width() * 0.18, y, chip.width() * 1.36,
-                                pitch * 0.5));
+        painter.drawRect(
+            QRectF(chip.left() - chip.width() * 0.18, y, chip.width() * 1.36, pitch * 0.5));
     }
     painter.setBrush(QColor(34, 36, 40));
     painter.drawRoundedRect(chip, chip.width() * 0.1, chip.width() * 0.1);

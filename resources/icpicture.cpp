@@ -117,9 +117,9 @@ QImage drawIcPicture(const app::IcGroup& group)
 
     painter.setPen(kInk);
     painter.setFont(artworkFont(QString::fromLatin1(kSans), 24, true));
-    painter.drawText(kHeadingRect, Qt::AlignHCenter | Qt::AlignVCenter,
-                     QString::fromUtf8(group.marking.data(),
-                                       static_cast<qsizetype>(group.marking.size())));
+    painter.drawText(
+        kHeadingRect, Qt::AlignHCenter | Qt::AlignVCenter,
+        QString::fromUtf8(group.marking.data(), static_cast<qsizetype>(group.marking.size())));
 
     painter.setFont(artworkFont(QString::fromLatin1(kSans), 12, true));
     painter.drawText(kTextLeft, kCompatibleBaseline, kCompatibleLine);

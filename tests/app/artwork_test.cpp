@@ -49,14 +49,12 @@ TEST(SuppliedArtwork, MatchesWhatThePaintersDrawAndHasTheDescribedSizes)
 {
     for (const app::IcGroup& group : app::icGroups()) {
         const QImage supplied = artwork::image(artwork::icPictureFile(group.number));
-        EXPECT_EQ(supplied.convertToFormat(QImage::Format_RGB888),
-                  artwork::drawIcPicture(group))
+        EXPECT_EQ(supplied.convertToFormat(QImage::Format_RGB888), artwork::drawIcPicture(group))
             << group.number;
     }
     EXPECT_EQ(artwork::image(QString::fromLatin1(artwork::kBackgroundFile)).size(),
               QSize(445, 569));
-    EXPECT_EQ(artwork::image(QString::fromLatin1(artwork::kAboutCardFile)).size(),
-              QSize(400, 281));
+    EXPECT_EQ(artwork::image(QString::fromLatin1(artwork::kAboutCardFile)).size(), QSize(400, 281));
     for (const int size : artwork::kIconSizes)
         EXPECT_EQ(artwork::image(artwork::iconFile(size)).size(), QSize(size, size));
     EXPECT_TRUE(artwork::image(QStringLiteral("missing.png")).isNull());
@@ -75,10 +73,9 @@ TEST(HandCursor, PointsWithTheFingerTipAtTheHotSpot)
 
 TEST(Background, StripsRunTopToBottomInTheDescribedOrder)
 {
-    const std::vector<std::string> order{"title",       "credits",      "logo panel",
-                                         "tabs",        "input bar",    "title panel",
-                                         "button bar",  "forum banner", "marquee bar",
-                                         "bottom"};
+    const std::vector<std::string> order{"title",       "credits",     "logo panel", "tabs",
+                                         "input bar",   "title panel", "button bar", "forum banner",
+                                         "marquee bar", "bottom"};
     const auto& strips = artwork::backgroundStrips();
     ASSERT_EQ(strips.size(), order.size());
     int top = 0;
@@ -94,12 +91,18 @@ TEST(Background, StripsRunTopToBottomInTheDescribedOrder)
 TEST(Background, EveryPaintedPartLiesInsideItsStrip)
 {
     using namespace artwork::painted;
-    const std::vector<std::pair<std::string, QRect>> parts{
-        {"title", kMinimiseGlyph},      {"title", kMaximiseGlyph},   {"title", kCloseGlyph},
-        {"logo panel", kLogo},          {"tabs", kLeftTab},          {"tabs", kRightTab},
-        {"input bar", kInputField},     {"title panel", kTitlePanel}, {"button bar", kSendField},
-        {"button bar", kDropDown},      {"forum banner", kForumBanner},
-        {"marquee bar", kMarqueeWell}};
+    const std::vector<std::pair<std::string, QRect>> parts{{"title", kMinimiseGlyph},
+                                                           {"title", kMaximiseGlyph},
+                                                           {"title", kCloseGlyph},
+                                                           {"logo panel", kLogo},
+                                                           {"tabs", kLeftTab},
+                                                           {"tabs", kRightTab},
+                                                           {"input bar", kInputField},
+                                                           {"title panel", kTitlePanel},
+                                                           {"button bar", kSendField},
+                                                           {"button bar", kDropDown},
+                                                           {"forum banner", kForumBanner},
+                                                           {"marquee bar", kMarqueeWell}};
     for (const auto& [stripName, part] : parts) {
         SCOPED_TRACE(stripName);
         bool found = false;

@@ -76,8 +76,7 @@ TEST_F(FinderWindow, ControlsSitWhereTheyGoInTabOrder)
     ASSERT_EQ(created.size(), tabOrder.size());
     for (std::size_t i = 0; i < tabOrder.size(); ++i) {
         EXPECT_EQ(created[i], QString::fromLatin1(tabOrder[i].name));
-        EXPECT_EQ(control(tabOrder[i].name)->geometry(), tabOrder[i].geometry)
-            << tabOrder[i].name;
+        EXPECT_EQ(control(tabOrder[i].name)->geometry(), tabOrder[i].geometry) << tabOrder[i].name;
     }
     EXPECT_EQ(control("Label1")->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(control("Label2")->focusPolicy(), Qt::NoFocus);
