@@ -8,7 +8,6 @@
 #include <QFont>
 #include <QString>
 #include <QWidget>
-
 #include <cstdint>
 #include <functional>
 

@@ -2,13 +2,11 @@
 #include "button/captionlabel.h"
 #include "button/ctlbutton.h"
 #include "button/facelayout.h"
-#include "skin/busyguard.h"
-
 #include "platform/units.h"
+#include "skin/busyguard.h"
 
 #include <QCoreApplication>
 #include <QResizeEvent>
-
 #include <exception>
 
 namespace {
@@ -20,8 +18,7 @@ constexpr double kOnePixel = platform::kTwipsPerPixel;
 
 } // namespace
 
-void ctlButton::Draw(bool Down, std::int16_t lngState)
-{
+void ctlButton::Draw(bool Down, std::int16_t lngState) {
     try {
         basGeneral::WaitWhileBusy(2, false, QStringLiteral("Draw"));
         {
@@ -38,8 +35,7 @@ void ctlButton::Draw(bool Down, std::int16_t lngState)
     update();
 }
 
-void ctlButton::drawStateFace(bool Down, std::int16_t lngState)
-{
+void ctlButton::drawStateFace(bool Down, std::int16_t lngState) {
     m_surface.setSize(size());
     if (!m.PicState1) {
         m.FaceState = lngState == 1 || lngState == 2 ? lngState : std::int16_t{0};
@@ -64,8 +60,7 @@ void ctlButton::drawStateFace(bool Down, std::int16_t lngState)
 }
 
 // A one-pixel raised bevel, sunken when pressed.
-void ctlButton::drawBevel(bool Down)
-{
+void ctlButton::drawBevel(bool Down) {
     const double W = widthTwips(), H = heightTwips();
     m_surface.setForeColour(Down ? kBevelDark : kBevelLight);
     m_surface.line({0, 0}, {W, 0});
@@ -75,8 +70,7 @@ void ctlButton::drawBevel(bool Down)
     m_surface.line({0, H - kOnePixel}, {W, H - kOnePixel});
 }
 
-void ctlButton::ComposeFace(bool Down)
-{
+void ctlButton::ComposeFace(bool Down) {
     const platform::Picture& picture = *m.ButtonPicture;
     double picW = 0, picH = 0;
     const QImage* bitmap = nullptr;
@@ -100,12 +94,10 @@ void ctlButton::ComposeFace(bool Down)
     if (m.HasPicture)
         growToPicture(picW, picH);
 
-    const button::FaceInput input{widthTwips(), heightTwips(), m.HasPicture, picW, picH,
-                                  demo_caption->text(), Down};
-    const button::FaceLayout layout =
-        button::layoutFace(input, [this](const QString& text) {
-            return QSizeF(demo_caption->extentTwips(text));
-        });
+    const button::FaceInput input{widthTwips(), heightTwips(),        m.HasPicture, picW,
+                                  picH,         demo_caption->text(), Down};
+    const button::FaceLayout layout = button::layoutFace(
+        input, [this](const QString& text) { return QSizeF(demo_caption->extentTwips(text)); });
     if (bitmap)
         m_surface.copyKeyed(*bitmap, layout.pictureSize, layout.pictureAt, bitmap->pixel(0, 0));
     m_surface.setCurrentPosition(layout.captionAt);
@@ -115,8 +107,7 @@ void ctlButton::ComposeFace(bool Down)
 
 // The button grows to its picture's size plus a margin, height first; each change runs
 // the resize handling at once, even while the button is hidden.
-void ctlButton::growToPicture(double pictureWidth, double pictureHeight)
-{
+void ctlButton::growToPicture(double pictureWidth, double pictureHeight) {
     const auto resizeAtOnce = [this](QSize pixels) {
         const QSize old = size();
         resize(pixels);

@@ -3,16 +3,14 @@
 #include "button/captionlabel.h"
 #include "button/ctlbutton.h"
 #include "button/skincords.h"
+#include "platform/eventpump.h"
 #include "skin/busyguard.h"
 #include "skin/stretchskin.h"
-
-#include "platform/eventpump.h"
 
 void ctlButton::SetSkin(const platform::PicturePtr& stdState1,
                         const platform::PicturePtr& stdState2,
                         const platform::PicturePtr& stdState3, const QString& Cords,
-                        std::int16_t File, std::int16_t Selection, bool InControlCall)
-{
+                        std::int16_t File, std::int16_t Selection, bool InControlCall) {
     const QString cords = Cords;
     basGeneral::WaitWhileBusy(2, false, QStringLiteral("SetSkin"));
     {
@@ -40,19 +38,18 @@ void ctlButton::SetSkin(const platform::PicturePtr& stdState1,
     Draw(false, 0);
 }
 
-void ctlButton::ResizenSave(bool Save)
-{
+void ctlButton::ResizenSave(bool Save) {
     basGeneral::WaitWhileBusy(2, false, QStringLiteral("Resizensave"));
     {
         basGeneral::BusyScope busy(basGeneral::SubBusy);
         platform::pumpEvents();
         if (m.PicState1) {
-            m.Skin_Cords = button::resizedSkinCords(m.Skin_Cords, float(widthTwips()),
-                                                    float(heightTwips()));
+            m.Skin_Cords =
+                button::resizedSkinCords(m.Skin_Cords, float(widthTwips()), float(heightTwips()));
             const button::SkinSlice built = button::sliceForState(m.Skin_Cords, 1);
             m_surface.setBackColour(demo_caption->backColour());
-            m_surface.setSize({platform::pixelsFromTwips(built.width),
-                               platform::pixelsFromTwips(built.height)});
+            m_surface.setSize(
+                {platform::pixelsFromTwips(built.width), platform::pixelsFromTwips(built.height)});
             m_surface.setPicture(nullptr);
             for (int state = 1; state <= 3; ++state)
                 rebuildStatePicture(state, Save);
@@ -63,8 +60,7 @@ void ctlButton::ResizenSave(bool Save)
 
 // The skin's transparent parts leave the surface's background colour in the snapshot,
 // so the button's background colour becomes part of each state picture.
-void ctlButton::rebuildStatePicture(int state, bool Save)
-{
+void ctlButton::rebuildStatePicture(int state, bool Save) {
     platform::PicturePtr& picture =
         state == 1 ? m.PicState1 : (state == 2 ? m.PicState2 : m.PicState3);
     // A style without this state's picture keeps showing the background in that state;

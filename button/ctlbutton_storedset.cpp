@@ -3,7 +3,6 @@
 #include "button/captionlabel.h"
 #include "button/ctlbutton.h"
 #include "button/storedvalues.h"
-
 #include "platform/colour.h"
 #include "platform/propertybag.h"
 
@@ -14,8 +13,7 @@ namespace {
 const QString kNoSliceNumbers = QStringLiteral("0,0,0,0,0,0,0,0");
 
 // A step of reading that fails, whether in reading or in applying, is skipped.
-template <typename Step> void skippingFailure(Step step)
-{
+template <typename Step> void skippingFailure(Step step) {
     try {
         step();
     } catch (const std::exception&) {
@@ -25,55 +23,57 @@ template <typename Step> void skippingFailure(Step step)
 // Applies the stored value, converted to the wanted type.
 template <typename Convert, typename Apply>
 void readStep(const platform::PropertyBag& bag, const QString& name, const QVariant& fallback,
-              Convert convert, Apply apply)
-{
+              Convert convert, Apply apply) {
     skippingFailure([&] { apply(convert(bag.readProperty(name, fallback))); });
 }
 
-QVariant int16Value(std::int16_t value) { return QVariant::fromValue<qint16>(value); }
-QVariant int32Value(std::int32_t value) { return QVariant::fromValue<qint32>(value); }
+QVariant int16Value(std::int16_t value) {
+    return QVariant::fromValue<qint16>(value);
+}
+QVariant int32Value(std::int32_t value) {
+    return QVariant::fromValue<qint32>(value);
+}
 
 void writePicture(platform::PropertyBag& bag, const QString& name,
-                  const platform::PicturePtr& picture)
-{
+                  const platform::PicturePtr& picture) {
     // No picture is the default, which is not stored.
     bag.writeProperty(name, picture ? QVariant::fromValue(picture) : QVariant());
 }
 
 } // namespace
 
-void ctlButton::InitProperties() { demo_caption->setText(host().displayName(*this)); }
+void ctlButton::InitProperties() {
+    demo_caption->setText(host().displayName(*this));
+}
 
-void ctlButton::ReadProperties(const platform::PropertyBag& PropBag)
-{
-        const auto& bag = PropBag;
-    readStep(bag, "Font", host().ambientFont(*this), button::toFont,
+void ctlButton::ReadProperties(const platform::PropertyBag& PropBag) {
+    readStep(PropBag, "Font", host().ambientFont(*this), button::toFont,
              [this](const QFont& font) { demo_caption->setFont(font); });
-    readStep(bag, "PicState1", {}, button::toPicture,
+    readStep(PropBag, "PicState1", {}, button::toPicture,
              [this](const platform::PicturePtr& p) { m.PicState1 = p; });
-    readStep(bag, "PicState2", {}, button::toPicture,
+    readStep(PropBag, "PicState2", {}, button::toPicture,
              [this](const platform::PicturePtr& p) { m.PicState2 = p; });
-    readStep(bag, "PicState3", {}, button::toPicture,
+    readStep(PropBag, "PicState3", {}, button::toPicture,
              [this](const platform::PicturePtr& p) { m.PicState3 = p; });
     // A stored picture is taken as it is; when there is none the member holds an empty one.
-    readStep(bag, "BtnPicture", {}, button::toPicture, [this](const platform::PicturePtr& p) {
+    readStep(PropBag, "BtnPicture", {}, button::toPicture, [this](const platform::PicturePtr& p) {
         m.ButtonPicture = p ? p : std::make_shared<platform::Picture>();
     });
-    readStep(bag, "theme_file_no", int16Value(0), platform::toInt16,
+    readStep(PropBag, "theme_file_no", int16Value(0), platform::toInt16,
              [this](std::int16_t v) { m.theme_file_no = v; });
-    readStep(bag, "Enabled", int16Value(0), platform::toBoolean,
+    readStep(PropBag, "Enabled", int16Value(0), platform::toBoolean,
              [this](bool v) { QWidget::setEnabled(v); });
-    readStep(bag, "theme_no", int16Value(0), platform::toInt16,
+    readStep(PropBag, "theme_no", int16Value(0), platform::toInt16,
              [this](std::int16_t v) { m.theme_no = v; });
-    readStep(bag, "Caption", host().displayName(*this), button::toText,
+    readStep(PropBag, "Caption", host().displayName(*this), button::toText,
              [this](const QString& v) { demo_caption->setText(v); });
-    readStep(bag, "Forecolor", int32Value(0), platform::toInt32,
+    readStep(PropBag, "Forecolor", int32Value(0), platform::toInt32,
              [this](std::int32_t v) { demo_caption->setForeColour(v); });
-    readStep(bag, "Backcolor", int32Value(platform::kButtonFace), platform::toInt32,
+    readStep(PropBag, "Backcolor", int32Value(platform::kButtonFace), platform::toInt32,
              [this](std::int32_t v) { demo_caption->setBackColour(v); });
-    readStep(bag, "ToolbarMode", QStringLiteral("0"), platform::toBoolean,
+    readStep(PropBag, "ToolbarMode", QStringLiteral("0"), platform::toBoolean,
              [this](bool v) { m.ToolbarMode = v; });
-    readStep(bag, "Skin_Cords", kNoSliceNumbers, button::toText,
+    readStep(PropBag, "Skin_Cords", kNoSliceNumbers, button::toText,
              [this](const QString& v) { m.Skin_Cords = v; });
 
     skippingFailure([this] {
@@ -85,8 +85,7 @@ void ctlButton::ReadProperties(const platform::PropertyBag& PropBag)
     m.PropertiesRead = true;
 }
 
-void ctlButton::WriteProperties(platform::PropertyBag& PropBag)
-{
+void ctlButton::WriteProperties(platform::PropertyBag& PropBag) {
     PropBag.writeProperty("Font", demo_caption->font());
     PropBag.writeProperty("theme_file_no", int16Value(m.theme_file_no), int16Value(0));
     PropBag.writeProperty("theme_no", int16Value(m.theme_no), int16Value(0));

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringView>
-
 #include <cstdint>
 
 // Numbers as the button keeps them in its slice-coordinate text.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstdint>
 
 // The slice-coordinate text of a button: "W,H,a1,b1,a2,b2,a3,b3", the size in twips the

@@ -6,10 +6,11 @@
 
 namespace platform {
 
-int pixelsFromTwips(double twips) { return static_cast<int>(roundHalfEven(twips / kTwipsPerPixel)); }
+int pixelsFromTwips(double twips) {
+    return static_cast<int>(roundHalfEven(twips / kTwipsPerPixel));
+}
 
-void DrawingSurface::setSize(QSize pixels)
-{
+void DrawingSurface::setSize(QSize pixels) {
     pixels = pixels.expandedTo(QSize(0, 0));
     if (pixels == m_image.size())
         return;
@@ -22,16 +23,16 @@ void DrawingSurface::setSize(QSize pixels)
     m_image = resized;
 }
 
-void DrawingSurface::setPicture(PicturePtr picture)
-{
+void DrawingSurface::setPicture(PicturePtr picture) {
     m_picture = std::move(picture);
     paintBackground();
 }
 
-void DrawingSurface::clear() { paintBackground(); }
+void DrawingSurface::clear() {
+    paintBackground();
+}
 
-void DrawingSurface::paintBackground()
-{
+void DrawingSurface::paintBackground() {
     if (m_image.isNull())
         return;
     m_image.fill(toPixel(m_backColour));
@@ -41,8 +42,7 @@ void DrawingSurface::paintBackground()
     }
 }
 
-void DrawingSurface::line(QPointF fromTwips, QPointF toTwips)
-{
+void DrawingSurface::line(QPointF fromTwips, QPointF toTwips) {
     if (m_image.isNull())
         return;
     QPainter painter(&m_image);
@@ -51,8 +51,7 @@ void DrawingSurface::line(QPointF fromTwips, QPointF toTwips)
                      QPoint(pixelsFromTwips(toTwips.x()), pixelsFromTwips(toTwips.y())));
 }
 
-void DrawingSurface::print(const QString& text)
-{
+void DrawingSurface::print(const QString& text) {
     if (m_image.isNull() || text.isEmpty())
         return;
     QPainter painter(&m_image);
@@ -62,8 +61,7 @@ void DrawingSurface::print(const QString& text)
     painter.drawText(topLeft + QPoint(0, painter.fontMetrics().ascent()), text);
 }
 
-void DrawingSurface::copyKeyed(const QImage& source, QSize pixels, QPoint to, QRgb key)
-{
+void DrawingSurface::copyKeyed(const QImage& source, QSize pixels, QPoint to, QRgb key) {
     if (m_image.isNull() || source.isNull())
         return;
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
@@ -78,6 +76,8 @@ void DrawingSurface::copyKeyed(const QImage& source, QSize pixels, QPoint to, QR
     }
 }
 
-PicturePtr DrawingSurface::snapshot() const { return makePicture(m_image.copy()); }
+PicturePtr DrawingSurface::snapshot() const {
+    return makePicture(m_image.copy());
+}
 
 } // namespace platform

@@ -1,5 +1,4 @@
 #include "button/facelayout.h"
-
 #include "buttontesting.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +10,9 @@ using button::FaceLayout;
 namespace {
 
 // Every character 100 twips wide, every caption 195 twips high.
-QSizeF measure(const QString& text) { return QSizeF(100.0 * double(text.size()), 195.0); }
+QSizeF measure(const QString& text) {
+    return QSizeF(100.0 * double(text.size()), 195.0);
+}
 
 struct LayoutCase {
     const char* what;
@@ -22,21 +23,18 @@ struct LayoutCase {
     QPoint pictureAt;
 };
 
-FaceInput noPicture(double w, double h, const char* caption, bool down = false)
-{
+FaceInput noPicture(double w, double h, const char* caption, bool down = false) {
     return {w, h, false, 0, 0, QString::fromLatin1(caption), down};
 }
 
 FaceInput withPicture(double w, double h, double picW, double picH, const char* caption,
-                      bool down = false)
-{
+                      bool down = false) {
     return {w, h, true, picW, picH, QString::fromLatin1(caption), down};
 }
 
 class FaceLayoutTable : public ::testing::TestWithParam<LayoutCase> {};
 
-TEST_P(FaceLayoutTable, PlacesAndFitsTheCaption)
-{
+TEST_P(FaceLayoutTable, PlacesAndFitsTheCaption) {
     const LayoutCase& c = GetParam();
     const FaceLayout layout = button::layoutFace(c.input, measure);
     EXPECT_EQ(layout.arrangement, c.arrangement);
@@ -52,48 +50,111 @@ TEST_P(FaceLayoutTable, PlacesAndFitsTheCaption)
 INSTANTIATE_TEST_SUITE_P(
     Arrangements, FaceLayoutTable,
     ::testing::Values(
-        LayoutCase{"centred caption", noPicture(1500, 450, "Hello"),
-                   FaceArrangement::CaptionOnly, "Hello", {500, 127.5}, {}},
-        LayoutCase{"centred caption pressed", noPicture(1500, 450, "Hello", true),
-                   FaceArrangement::CaptionOnly, "Hello", {510, 142.5}, {}},
+        LayoutCase{"centred caption",
+                   noPicture(1500, 450, "Hello"),
+                   FaceArrangement::CaptionOnly,
+                   "Hello",
+                   {500, 127.5},
+                   {}},
+        LayoutCase{"centred caption pressed",
+                   noPicture(1500, 450, "Hello", true),
+                   FaceArrangement::CaptionOnly,
+                   "Hello",
+                   {510, 142.5},
+                   {}},
         // room 350: drop leading characters until 3 of 300 twips fit
-        LayoutCase{"too wide without picture", noPicture(500, 450, "ABCDEFGH"),
-                   FaceArrangement::CaptionOnly, "...FGH", {-50, 127.5}, {}},
-        LayoutCase{"three characters never shortened", noPicture(200, 450, "ABC"),
-                   FaceArrangement::CaptionOnly, "ABC", {-50, 127.5}, {}},
-        LayoutCase{"four characters keep three", noPicture(200, 450, "ABCD"),
-                   FaceArrangement::CaptionOnly, "...BCD", {-200, 127.5}, {}},
-        LayoutCase{"fits exactly", noPicture(650, 450, "Hello"), FaceArrangement::CaptionOnly,
-                   "Hello", {75, 127.5}, {}},
-        LayoutCase{"empty caption", noPicture(1500, 450, ""), FaceArrangement::CaptionOnly, "",
-                   {750, 127.5}, {}},
+        LayoutCase{"too wide without picture",
+                   noPicture(500, 450, "ABCDEFGH"),
+                   FaceArrangement::CaptionOnly,
+                   "...FGH",
+                   {-50, 127.5},
+                   {}},
+        LayoutCase{"three characters never shortened",
+                   noPicture(200, 450, "ABC"),
+                   FaceArrangement::CaptionOnly,
+                   "ABC",
+                   {-50, 127.5},
+                   {}},
+        LayoutCase{"four characters keep three",
+                   noPicture(200, 450, "ABCD"),
+                   FaceArrangement::CaptionOnly,
+                   "...BCD",
+                   {-200, 127.5},
+                   {}},
+        LayoutCase{"fits exactly",
+                   noPicture(650, 450, "Hello"),
+                   FaceArrangement::CaptionOnly,
+                   "Hello",
+                   {75, 127.5},
+                   {}},
+        LayoutCase{"empty caption",
+                   noPicture(1500, 450, ""),
+                   FaceArrangement::CaptionOnly,
+                   "",
+                   {750, 127.5},
+                   {}},
         // 195 + 240 + 200 > 450: side by side, room 1500 - 450 - 240 = 810
-        LayoutCase{"side by side", withPicture(1500, 450, 240, 240, "Hello"),
-                   FaceArrangement::SideBySide, "Hello", {620, 127.5}, {10, 7}},
-        LayoutCase{"side by side pressed", withPicture(1500, 450, 240, 240, "Hello", true),
-                   FaceArrangement::SideBySide, "Hello", {630, 142.5}, {10, 9}},
+        LayoutCase{"side by side",
+                   withPicture(1500, 450, 240, 240, "Hello"),
+                   FaceArrangement::SideBySide,
+                   "Hello",
+                   {620, 127.5},
+                   {10, 7}},
+        LayoutCase{"side by side pressed",
+                   withPicture(1500, 450, 240, 240, "Hello", true),
+                   FaceArrangement::SideBySide,
+                   "Hello",
+                   {630, 142.5},
+                   {10, 9}},
         // room 1000 - 450 - 240 = 310: down to 3 characters
-        LayoutCase{"side by side shortened", withPicture(1000, 450, 240, 240, "Hello"),
-                   FaceArrangement::SideBySide, "...llo", {320, 127.5}, {10, 7}},
+        LayoutCase{"side by side shortened",
+                   withPicture(1000, 450, 240, 240, "Hello"),
+                   FaceArrangement::SideBySide,
+                   "...llo",
+                   {320, 127.5},
+                   {10, 7}},
         // 195 + 240 + 200 = 635 <= 900: stacked; picture top (900 - 465) / 2 / 15 = 14.5 -> 14
-        LayoutCase{"stacked", withPicture(1500, 900, 240, 240, "Hello"),
-                   FaceArrangement::Stacked, "Hello", {500, 553.75}, {42, 14}},
+        LayoutCase{"stacked",
+                   withPicture(1500, 900, 240, 240, "Hello"),
+                   FaceArrangement::Stacked,
+                   "Hello",
+                   {500, 553.75},
+                   {42, 14}},
         // x: (630 + 2) / 15 = 42.13 -> 42; y: 14.5 + 2 = 16.5 -> 16
-        LayoutCase{"stacked pressed", withPicture(1500, 900, 240, 240, "Hello", true),
-                   FaceArrangement::Stacked, "Hello", {510, 568.75}, {42, 16}},
-        LayoutCase{"narrow stacked down to one character", withPicture(200, 900, 240, 240, "Hello"),
-                   FaceArrangement::Stacked, "...o", {-100, 553.75}, {-1, 14}},
-        LayoutCase{"stacked with one character", withPicture(200, 900, 240, 240, "H"),
-                   FaceArrangement::Stacked, "H", {50, 553.75}, {-1, 14}},
+        LayoutCase{"stacked pressed",
+                   withPicture(1500, 900, 240, 240, "Hello", true),
+                   FaceArrangement::Stacked,
+                   "Hello",
+                   {510, 568.75},
+                   {42, 16}},
+        LayoutCase{"narrow stacked down to one character",
+                   withPicture(200, 900, 240, 240, "Hello"),
+                   FaceArrangement::Stacked,
+                   "...o",
+                   {-100, 553.75},
+                   {-1, 14}},
+        LayoutCase{"stacked with one character",
+                   withPicture(200, 900, 240, 240, "H"),
+                   FaceArrangement::Stacked,
+                   "H",
+                   {50, 553.75},
+                   {-1, 14}},
         // ((1500 - 20) - 240) / 2 / 15 = 41.33 -> 41
-        LayoutCase{"picture without caption", withPicture(1500, 450, 240, 240, ""),
-                   FaceArrangement::PictureOnly, "", {750, 127.5}, {41, 7}},
-        LayoutCase{"picture without caption pressed", withPicture(1500, 450, 240, 240, "", true),
-                   FaceArrangement::PictureOnly, "", {760, 142.5}, {41, 9}}),
+        LayoutCase{"picture without caption",
+                   withPicture(1500, 450, 240, 240, ""),
+                   FaceArrangement::PictureOnly,
+                   "",
+                   {750, 127.5},
+                   {41, 7}},
+        LayoutCase{"picture without caption pressed",
+                   withPicture(1500, 450, 240, 240, "", true),
+                   FaceArrangement::PictureOnly,
+                   "",
+                   {760, 142.5},
+                   {41, 9}}),
     [](const auto& p) { return caseName(p.param.what); });
 
-TEST(FaceLayout, MeasuresTheCaptionAfterEachDroppedCharacter)
-{
+TEST(FaceLayout, MeasuresTheCaptionAfterEachDroppedCharacter) {
     // Narrow letters at the end: a width that depends on the characters, not their count.
     const auto uneven = [](const QString& text) {
         double width = 0;

@@ -4,9 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -20,28 +18,37 @@ struct Step {
     QPointF at = {50, 15};
 };
 
-Step move() { return {Step::Move}; }
-Step press(Qt::MouseButton b = Qt::LeftButton) { return {Step::Press, b}; }
-Step release(QPointF at = {50, 15}, Qt::MouseButton b = Qt::LeftButton)
-{
+Step move() {
+    return {Step::Move};
+}
+Step press(Qt::MouseButton b = Qt::LeftButton) {
+    return {Step::Press, b};
+}
+Step release(QPointF at = {50, 15}, Qt::MouseButton b = Qt::LeftButton) {
     return {Step::Release, b, at};
 }
-Step tickOver() { return {Step::TickOver}; }
-Step tickElsewhere() { return {Step::TickElsewhere}; }
+Step tickOver() {
+    return {Step::TickOver};
+}
+Step tickElsewhere() {
+    return {Step::TickElsewhere};
+}
 
-void sendMouse(ctlButton& button, QEvent::Type type, Qt::MouseButton which, QPointF at)
-{
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(which)
-                                                                    : Qt::NoButton;
+void sendMouse(ctlButton& button, QEvent::Type type, Qt::MouseButton which, QPointF at) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonPress ? Qt::MouseButtons(which) : Qt::NoButton;
     QMouseEvent event(type, at, button.mapToGlobal(at), which, held, Qt::NoModifier);
     QCoreApplication::sendEvent(&button, &event);
 }
 
-void run(ButtonFixture& f, const Step& step)
-{
+void run(ButtonFixture& f, const Step& step) {
     switch (step.kind) {
-    case Step::Move: sendMouse(f.button, QEvent::MouseMove, Qt::NoButton, step.at); break;
-    case Step::Press: sendMouse(f.button, QEvent::MouseButtonPress, step.mouse, step.at); break;
+    case Step::Move:
+        sendMouse(f.button, QEvent::MouseMove, Qt::NoButton, step.at);
+        break;
+    case Step::Press:
+        sendMouse(f.button, QEvent::MouseButtonPress, step.mouse, step.at);
+        break;
     case Step::Release:
         sendMouse(f.button, QEvent::MouseButtonRelease, step.mouse, step.at);
         break;
@@ -67,8 +74,7 @@ struct TransitionCase {
 
 class Transitions : public ::testing::TestWithParam<TransitionCase> {};
 
-TEST_P(Transitions, FollowThePointer)
-{
+TEST_P(Transitions, FollowThePointer) {
     const TransitionCase& c = GetParam();
     ButtonFixture f;
     f.button.setToolbarMode(c.toolbarMode);
@@ -85,42 +91,55 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Transitions,
     ::testing::Values(
         TransitionCase{"move hovers", false, {move()}, 1, 0, true},
-        TransitionCase{"hover survives a tick over the button", false, {move(), tickOver()}, 1,
-                       0, true},
-        TransitionCase{"hover ends on a tick elsewhere", false, {move(), tickElsewhere()}, 0, 0,
-                       false},
+        TransitionCase{
+            "hover survives a tick over the button", false, {move(), tickOver()}, 1, 0, true},
+        TransitionCase{
+            "hover ends on a tick elsewhere", false, {move(), tickElsewhere()}, 0, 0, false},
         TransitionCase{"left press", false, {move(), press()}, 2, 0, false},
         TransitionCase{"press without hover first", false, {press()}, 2, 0, false},
         TransitionCase{"release inside clicks", false, {move(), press(), release()}, 1, 1, true},
-        TransitionCase{"release outside keeps pressed", false,
-                       {move(), press(), release({150, 15})}, 2, 0, true},
-        TransitionCase{"release outside then tick elsewhere", false,
-                       {move(), press(), release({150, 15}), tickElsewhere()}, 0, 0, false},
-        TransitionCase{"release on the left edge", false, {press(), release({0, 15})}, 2, 0,
+        TransitionCase{"release outside keeps pressed",
+                       false,
+                       {move(), press(), release({150, 15})},
+                       2,
+                       0,
                        true},
-        TransitionCase{"release on the top edge", false, {press(), release({50, 0})}, 2, 0,
-                       true},
-        TransitionCase{"release on the left edge stays pressed while over", false,
-                       {press(), release({0, 15}), tickOver()}, 2, 0, true},
-        TransitionCase{"release just inside the corner", false, {press(), release({0.5, 0.5})},
-                       1, 1, true},
-        TransitionCase{"release on the right edge", false, {press(), release({100, 15})}, 2, 0,
-                       true},
-        TransitionCase{"right press changes nothing", false, {press(Qt::RightButton)}, 0, 0,
+        TransitionCase{"release outside then tick elsewhere",
+                       false,
+                       {move(), press(), release({150, 15}), tickElsewhere()},
+                       0,
+                       0,
                        false},
-        TransitionCase{"right press while hovering", false, {move(), press(Qt::RightButton)}, 1,
-                       0, true},
-        TransitionCase{"right release after a left press", false,
-                       {press(), release({50, 15}, Qt::RightButton)}, 2, 0, true},
+        TransitionCase{"release on the left edge", false, {press(), release({0, 15})}, 2, 0, true},
+        TransitionCase{"release on the top edge", false, {press(), release({50, 0})}, 2, 0, true},
+        TransitionCase{"release on the left edge stays pressed while over",
+                       false,
+                       {press(), release({0, 15}), tickOver()},
+                       2,
+                       0,
+                       true},
+        TransitionCase{
+            "release just inside the corner", false, {press(), release({0.5, 0.5})}, 1, 1, true},
+        TransitionCase{
+            "release on the right edge", false, {press(), release({100, 15})}, 2, 0, true},
+        TransitionCase{"right press changes nothing", false, {press(Qt::RightButton)}, 0, 0, false},
+        TransitionCase{
+            "right press while hovering", false, {move(), press(Qt::RightButton)}, 1, 0, true},
+        TransitionCase{"right release after a left press",
+                       false,
+                       {press(), release({50, 15}, Qt::RightButton)},
+                       2,
+                       0,
+                       true},
         TransitionCase{"move while pressed", false, {press(), move()}, 2, 0, false},
-        TransitionCase{"toolbar mode ignores the pointer", true,
-                       {move(), press(), release()}, 0, 0, false}),
+        TransitionCase{
+            "toolbar mode ignores the pointer", true, {move(), press(), release()}, 0, 0, false}),
     [](const auto& p) { return caseName(p.param.what); });
 
 struct KeyCase {
     const char* what;
     int qtKey;
-    int hostSets;  // -1: the host leaves the code alone
+    int hostSets; // -1: the host leaves the code alone
     bool toolbarMode;
     int codeSeen;
     int clicks;
@@ -128,8 +147,7 @@ struct KeyCase {
 
 class Keys : public ::testing::TestWithParam<KeyCase> {};
 
-TEST_P(Keys, RaiseKeyDownThenClickOnEnter)
-{
+TEST_P(Keys, RaiseKeyDownThenClickOnEnter) {
     const KeyCase& c = GetParam();
     ButtonFixture f;
     f.button.setToolbarMode(c.toolbarMode);
@@ -161,8 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                               1}),
     [](const auto& p) { return caseName(p.param.what); });
 
-TEST(DisabledButton, GetsNoPointerOrKeyInput)
-{
+TEST(DisabledButton, GetsNoPointerOrKeyInput) {
     ButtonFixture f;
     f.button.setEnabled(false);
     int clicks = 0, keys = 0;
@@ -179,8 +196,7 @@ TEST(DisabledButton, GetsNoPointerOrKeyInput)
 }
 
 // Everything that redraws the normal face, tried on a hovering button.
-TEST(NormalFace, IsRedrawnOnFocusShowAmbientChangeHitTestAndResize)
-{
+TEST(NormalFace, IsRedrawnOnFocusShowAmbientChangeHitTestAndResize) {
     ButtonFixture f;
     const std::vector<std::pair<const char*, std::function<void()>>> redraws{
         {"focus in",

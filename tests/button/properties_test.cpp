@@ -1,11 +1,9 @@
 #include "buttontesting.h"
-
 #include "platform/eventpump.h"
 #include "platform/runtimeerror.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -20,8 +18,7 @@ struct PictureCase {
 
 class PictureValidation : public ::testing::TestWithParam<PictureCase> {};
 
-TEST_P(PictureValidation, AcceptsUpTo128By128Pixels)
-{
+TEST_P(PictureValidation, AcceptsUpTo128By128Pixels) {
     const PictureCase& c = GetParam();
     ButtonFixture f;
     MessageRecorder messages;
@@ -44,32 +41,31 @@ TEST_P(PictureValidation, AcceptsUpTo128By128Pixels)
     EXPECT_TRUE(f.host.reported.isEmpty());
 }
 
-platform::PicturePtr bitmap(int w, int h) { return makeFilled({w, h}, qRgb(0, 200, 0)); }
+platform::PicturePtr bitmap(int w, int h) {
+    return makeFilled({w, h}, qRgb(0, 200, 0));
+}
 
-platform::PicturePtr icon(std::int32_t himetricWidth, std::int32_t himetricHeight)
-{
-    return std::make_shared<platform::Picture>(platform::Picture::nonBitmap(
-        platform::PictureType::Icon, himetricWidth, himetricHeight));
+platform::PicturePtr icon(std::int32_t himetricWidth, std::int32_t himetricHeight) {
+    return std::make_shared<platform::Picture>(
+        platform::Picture::nonBitmap(platform::PictureType::Icon, himetricWidth, himetricHeight));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sizes, PictureValidation,
-    ::testing::Values(PictureCase{"128x128", [] { return bitmap(128, 128); }, true},
-                      PictureCase{"1x1", [] { return bitmap(1, 1); }, true},
-                      PictureCase{"129x10", [] { return bitmap(129, 10); }, false},
-                      PictureCase{"10x129", [] { return bitmap(10, 129); }, false},
-                      PictureCase{"empty", [] { return std::make_shared<platform::Picture>(); },
-                                  false},
-                      PictureCase{"zero_width", [] { return icon(0, 265); }, false},
-                      // 2 HIMETRIC is 1.134 twips: at least one
-                      PictureCase{"one_twip", [] { return icon(2, 2); }, true},
-                      PictureCase{"under_one_twip", [] { return icon(1, 1); }, false},
-                      PictureCase{"overflowing_size", [] { return icon(2'000'000'000, 10); },
-                                  false}),
+    ::testing::Values(
+        PictureCase{"128x128", [] { return bitmap(128, 128); }, true},
+        PictureCase{"1x1", [] { return bitmap(1, 1); }, true},
+        PictureCase{"129x10", [] { return bitmap(129, 10); }, false},
+        PictureCase{"10x129", [] { return bitmap(10, 129); }, false},
+        PictureCase{"empty", [] { return std::make_shared<platform::Picture>(); }, false},
+        PictureCase{"zero_width", [] { return icon(0, 265); }, false},
+        // 2 HIMETRIC is 1.134 twips: at least one
+        PictureCase{"one_twip", [] { return icon(2, 2); }, true},
+        PictureCase{"under_one_twip", [] { return icon(1, 1); }, false},
+        PictureCase{"overflowing_size", [] { return icon(2'000'000'000, 10); }, false}),
     [](const auto& p) { return caseName(p.param.what); });
 
-TEST(ButtonPicture, NoPictureObjectIsAnErrorBeforeAnyChange)
-{
+TEST(ButtonPicture, NoPictureObjectIsAnErrorBeforeAnyChange) {
     ButtonFixture f;
     MessageRecorder messages;
     try {
@@ -83,8 +79,7 @@ TEST(ButtonPicture, NoPictureObjectIsAnErrorBeforeAnyChange)
     EXPECT_NE(f.button.ButtonPicture(), nullptr);
 }
 
-TEST(ButtonPicture, ReadingAnEmptyPictureClearsHasPicture)
-{
+TEST(ButtonPicture, ReadingAnEmptyPictureClearsHasPicture) {
     ButtonFixture f;
     EXPECT_TRUE(f.button.ButtonPicture()->isEmpty());
     EXPECT_FALSE(f.button.HasPicture());
@@ -98,8 +93,7 @@ struct SetterCase {
 
 class Setters : public ::testing::TestWithParam<SetterCase> {};
 
-TEST_P(Setters, ReportTheirPropertyByName)
-{
+TEST_P(Setters, ReportTheirPropertyByName) {
     ButtonFixture f;
     f.button.Draw(false, 1);
     GetParam().set(f.button);
@@ -121,8 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "BtnPicture"}),
     [](const auto& p) { return caseName(p.param.what); });
 
-TEST(Properties, ReadBackWhatWasSet)
-{
+TEST(Properties, ReadBackWhatWasSet) {
     ButtonFixture f;
     f.button.setBackColor(platform::kButtonFace);
     f.button.setForeColor(8454143);
@@ -136,8 +129,7 @@ TEST(Properties, ReadBackWhatWasSet)
     EXPECT_FALSE(f.button.Enabled());
 }
 
-TEST(Caption, PumpsEventsOnceBeforeReporting)
-{
+TEST(Caption, PumpsEventsOnceBeforeReporting) {
     ButtonFixture f;
     QStringList order;
     const platform::EventPass previous = platform::setEventPass([&] { order << "pump"; });
@@ -149,8 +141,7 @@ TEST(Caption, PumpsEventsOnceBeforeReporting)
     EXPECT_EQ(order.size(), 2);
 }
 
-TEST(Host, DefaultsToTheStandaloneHost)
-{
+TEST(Host, DefaultsToTheStandaloneHost) {
     ctlButton button;
     button.setObjectName(QStringLiteral("ctlButton7"));
     button.InitProperties();

@@ -1,5 +1,4 @@
 #include "buttontesting.h"
-
 #include "platform/colour.h"
 #include "platform/propertybag.h"
 
@@ -7,8 +6,7 @@
 
 namespace {
 
-TEST(InitProperties, GivesTheDisplayNameAndNothingElse)
-{
+TEST(InitProperties, GivesTheDisplayNameAndNothingElse) {
     ButtonFixture f;
     f.button.InitProperties();
     EXPECT_EQ(f.button.Caption(), "ctlButton1");
@@ -23,15 +21,14 @@ TEST(InitProperties, GivesTheDisplayNameAndNothingElse)
     EXPECT_TRUE(f.host.reported.isEmpty());
 }
 
-TEST(ReadProperties, OfAnEmptySetGivesTheReadDefaults)
-{
+TEST(ReadProperties, OfAnEmptySetGivesTheReadDefaults) {
     ButtonFixture f;
     f.button.ReadProperties(platform::PropertyBag());
-    EXPECT_FALSE(f.button.Enabled());                  // "Enabled" reads as False
-    EXPECT_EQ(f.button.ForeColor(), 0);                // black, not the button text colour
+    EXPECT_FALSE(f.button.Enabled());   // "Enabled" reads as False
+    EXPECT_EQ(f.button.ForeColor(), 0); // black, not the button text colour
     EXPECT_EQ(f.button.BackColor(), platform::kButtonFace);
-    EXPECT_EQ(f.button.Caption(), "ctlButton1");       // the display name
-    EXPECT_EQ(f.button.Font(), f.host.font);           // the ambient font
+    EXPECT_EQ(f.button.Caption(), "ctlButton1"); // the display name
+    EXPECT_EQ(f.button.Font(), f.host.font);     // the ambient font
     EXPECT_EQ(f.button.Skin_Cords(), "0,0,0,0,0,0,0,0");
     EXPECT_EQ(f.button.PicState1(), nullptr);
     EXPECT_FALSE(f.button.HasPicture());
@@ -41,8 +38,7 @@ TEST(ReadProperties, OfAnEmptySetGivesTheReadDefaults)
     EXPECT_TRUE(f.host.reported.isEmpty());
 }
 
-TEST(ReadProperties, MatchesNamesInAnyCase)
-{
+TEST(ReadProperties, MatchesNamesInAnyCase) {
     ButtonFixture f;
     platform::PropertyBag bag;
     bag.writeProperty("CAPTION", QStringLiteral("Exit"));
@@ -56,28 +52,26 @@ TEST(ReadProperties, MatchesNamesInAnyCase)
     EXPECT_EQ(f.button.theme_no(), 7);
 }
 
-TEST(ReadProperties, SkipsAStepThatFailsAndGoesOn)
-{
+TEST(ReadProperties, SkipsAStepThatFailsAndGoesOn) {
     ButtonFixture f;
     platform::PropertyBag bag;
     bag.writeProperty("theme_file_no", QStringLiteral("not a number"));
     bag.writeProperty("Enabled", QStringLiteral("maybe"));
-    bag.writeProperty("theme_no", 70000);  // beyond 16 bits
+    bag.writeProperty("theme_no", 70000); // beyond 16 bits
     bag.writeProperty("Font", QStringLiteral("Tahoma"));
     bag.writeProperty("Caption", QStringLiteral("About"));
     bag.writeProperty("ToolbarMode", true);
     f.button.ReadProperties(bag);
     EXPECT_EQ(f.button.theme_file_no(), 0);
     EXPECT_EQ(f.button.theme_no(), 0);
-    EXPECT_TRUE(f.button.Enabled());   // unchanged from a new button
+    EXPECT_TRUE(f.button.Enabled()); // unchanged from a new button
     EXPECT_EQ(f.button.Font().family(), "Tahoma");
     EXPECT_EQ(f.button.Caption(), "About");
     EXPECT_TRUE(f.button.ToolbarMode());
     EXPECT_TRUE(f.button.PropertiesRead());
 }
 
-TEST(WriteProperties, StoresOnlyWhatDiffersFromTheDefaults)
-{
+TEST(WriteProperties, StoresOnlyWhatDiffersFromTheDefaults) {
     ButtonFixture f;
     f.button.ReadProperties(platform::PropertyBag());
     platform::PropertyBag bag;
@@ -94,8 +88,7 @@ TEST(WriteProperties, StoresOnlyWhatDiffersFromTheDefaults)
     EXPECT_EQ(again, bag);
 }
 
-TEST(WriteProperties, StoresAnEnabledButtonAsMinusOne)
-{
+TEST(WriteProperties, StoresAnEnabledButtonAsMinusOne) {
     ButtonFixture f;
     f.button.setEnabled(true);
     platform::PropertyBag bag;
@@ -104,8 +97,7 @@ TEST(WriteProperties, StoresAnEnabledButtonAsMinusOne)
     EXPECT_EQ(platform::toInt32(bag.readProperty("Enabled")), -1);
 }
 
-TEST(StoredSet, RoundTripKeepsEveryValue)
-{
+TEST(StoredSet, RoundTripKeepsEveryValue) {
     ButtonFixture f;
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(9.75);
@@ -149,8 +141,7 @@ TEST(StoredSet, RoundTripKeepsEveryValue)
     EXPECT_EQ(again, bag);
 }
 
-TEST(StoredSet, APictureRejectedOnceIsNotStored)
-{
+TEST(StoredSet, APictureRejectedOnceIsNotStored) {
     ButtonFixture f;
     MessageRecorder messages;
     f.button.setButtonPicture(makeFilled({200, 10}, qRgb(0, 200, 0)));

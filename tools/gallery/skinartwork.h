@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QSize>
-
 #include <array>
 
 // Skins for the gallery, drawn in code: a glossy bar with a thin dark frame and round
@@ -12,8 +11,8 @@
 namespace gallery {
 
 struct SkinStyle {
-    QColor upper;  // the upper, glossy half
-    QColor lower;  // the lower half
+    QColor upper; // the upper, glossy half
+    QColor lower; // the lower half
     QColor frame;
 };
 
@@ -22,9 +21,9 @@ platform::PicturePtr drawSkin(QSize pixels, const SkinStyle& style, int radius);
 // Normal, hover and pressed pictures of one style.
 using SkinSet = std::array<platform::PicturePtr, 3>;
 
-SkinSet greySet(QSize pixels);       // grey; hover glows green
-SkinSet blueGlowSet(QSize pixels);   // grey; hover glows blue
-SkinSet redSet(QSize pixels);        // red; pressed is dark inside a red frame
+SkinSet greySet(QSize pixels);     // grey; hover glows green
+SkinSet blueGlowSet(QSize pixels); // grey; hover glows blue
+SkinSet redSet(QSize pixels);      // red; pressed is dark inside a red frame
 
 // A small picture for a button face: a folder-like shape on a key-coloured ground.
 platform::PicturePtr drawIcon(int side);
