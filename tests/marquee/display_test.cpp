@@ -2,6 +2,8 @@
 #include "marquee/glyphtable.h"
 #include "marquee/ledpalette.h"
 #include "platform/application.h"
+#include "platform/colour.h"
+#include "platform/formfile.h"
 #include "platform/runtimeerror.h"
 
 #include <QCoreApplication>
@@ -433,6 +435,35 @@ TEST(Display, RecolouringLeavesTheProgramFolderAlone) {
     EXPECT_EQ(keep.readAll(), "the user's own file");
     keep.close();
     keep.remove();
+}
+
+} // namespace
+
+namespace {
+
+TEST(Display, ASavedDisplayReadsBackThroughTheFormFile) {
+    Display saved;
+    saved.setCharacters("26");
+    saved.setColor(platform::rgbValue(0, 255, 0));
+    platform::StoredControl control;
+    control.className = "Display";
+    control.name = "Display1";
+    control.width = saved.widthTwips();
+    control.height = saved.heightTwips();
+    saved.WriteProperties(control.properties);
+    platform::StoredForm form;
+    form.name = "Form1";
+    form.controls.push_back(control);
+
+    const platform::StoredForm back = platform::formFromText(platform::formToText(form));
+    ASSERT_EQ(back.controls.size(), 1u);
+    Display loaded;
+    loaded.setWidthTwips(back.controls[0].width);
+    loaded.ReadProperties(back.controls[0].properties);
+    EXPECT_EQ(loaded.Characters(), "26");
+    EXPECT_EQ(loaded.Color(), saved.Color());
+    EXPECT_EQ(loaded.heightTwips(), 330);
+    EXPECT_EQ(loaded.shownText(), QString("Display").leftJustified(26));
 }
 
 } // namespace
