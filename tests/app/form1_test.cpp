@@ -68,14 +68,17 @@ TEST_F(FinderWindow, ControlsSitWhereTheyGoInTabOrder)
         {"Display1", {16, 512, 416, 22}},   {"Label1", {16, 432, 409, 57}},
         {"Label2", {48, 64, 81, 65}},
     };
-    std::vector<QString> created;
-    for (QObject* child : form->children()) {
-        if (child->isWidgetType() && !child->objectName().isEmpty())
-            created.push_back(child->objectName());
-    }
-    ASSERT_EQ(created.size(), tabOrder.size());
+    // The window's own controls in the order the focus chain visits them.
+    std::vector<QString> chain;
+    QWidget* widget = form.get();
+    do {
+        if (widget->parentWidget() == form.get())
+            chain.push_back(widget->objectName());
+        widget = widget->nextInFocusChain();
+    } while (widget != form.get());
+    ASSERT_EQ(chain.size(), tabOrder.size());
     for (std::size_t i = 0; i < tabOrder.size(); ++i) {
-        EXPECT_EQ(created[i], QString::fromLatin1(tabOrder[i].name));
+        EXPECT_EQ(chain[i], QString::fromLatin1(tabOrder[i].name));
         EXPECT_EQ(control(tabOrder[i].name)->geometry(), tabOrder[i].geometry) << tabOrder[i].name;
     }
     EXPECT_EQ(control("Label1")->focusPolicy(), Qt::NoFocus);
