@@ -171,6 +171,22 @@ TEST(Draw, GrowsTheButtonToFitItsPicture) {
     EXPECT_EQ(narrow.button.size(), QSize(37, 100));
 }
 
+TEST(Draw, GrowsAHiddenButtonAndRunsItsResizeHandlingAtOnce) {
+    RecordingHost host;
+    ctlButton button;
+    button.setHost(&host);
+    platform::PropertyBag bag;
+    bag.writeProperty("PicState1", QVariant::fromValue(makeSkin({100, 20})));
+    bag.writeProperty("Skin_Cords", QStringLiteral("1500,300,45,45,45,45,45,45"));
+    button.resize(100, 20);
+    button.ReadProperties(bag);
+    button.setButtonPicture(makeFilled({32, 32}, qRgb(0, 255, 0)));
+    EXPECT_EQ(button.height(), 37);
+    // The rebuild ran before the button was ever shown.
+    EXPECT_EQ(button.Skin_Cords(), "1500,555,45,45,45,45,45,45");
+    EXPECT_EQ(button.PicState1()->image().size(), QSize(100, 37));
+}
+
 TEST(Draw, ShortensTheShownCaptionButKeepsTheProperty) {
     ButtonFixture f({40, 30});
     const QString caption = QStringLiteral("A caption far too long for the button");
