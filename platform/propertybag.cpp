@@ -90,13 +90,14 @@ template <typename Int> Int toInteger(const QVariant& value) {
     return static_cast<Int>(whole);
 }
 
-} // namespace
-
+// Whether the variant holds one of the value types a stored set keeps.
 bool isStorableValue(const QVariant& value) {
     const int type = value.metaType().id();
     return isNumber(value) || type == QMetaType::QString || type == QMetaType::QFont ||
            isPicture(value);
 }
+
+} // namespace
 
 std::int16_t toInt16(const QVariant& value) {
     return toInteger<std::int16_t>(value);

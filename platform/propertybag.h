@@ -50,9 +50,6 @@ private:
     std::vector<Entry> m_entries;
 };
 
-// Whether the variant holds one of the value types a stored set keeps.
-bool isStorableValue(const QVariant& value);
-
 // Conversions of a stored value as a control reads it back. Numbers, Booleans
 // (True is −1) and numeric texts convert; a fraction goes to the nearest whole
 // number, halves to the even one. A value out of the target's range raises
