@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPoint>
 
+#include <algorithm>
 #include <vector>
 
 namespace platform {
@@ -10,12 +11,14 @@ namespace {
 
 constexpr QRgb kRgbMask = 0x00FFFFFF;
 constexpr QRgb kDefaultBrush = 0xFFFFFFFF;
+constexpr QRgb kNewBitmap = 0xFF000000;
 
 } // namespace
 
 PixelSurface::PixelSurface(const QImage& bitmap)
-    : m_bitmap(bitmap.format() == QImage::Format_RGB32 ? bitmap
-                                                        : bitmap.convertToFormat(QImage::Format_RGB32))
+    : m_bitmap(bitmap.format() == QImage::Format_RGB32
+                   ? bitmap
+                   : bitmap.convertToFormat(QImage::Format_RGB32))
 {
 }
 
@@ -26,7 +29,7 @@ PixelSurface PixelSurface::compatibleWithScreen(int width, int height)
         return surface;
     surface.m_bitmap = QImage(width, height, QImage::Format_RGB32);
     if (!surface.m_bitmap.isNull())
-        surface.m_bitmap.fill(Qt::black);
+        surface.m_bitmap.fill(kNewBitmap);
     return surface;
 }
 
@@ -52,16 +55,29 @@ bool PixelSurface::floodFill(int x, int y, ColourValue boundary)
     const QRgb border = toPixel(boundary) & kRgbMask;
     const int width = m_bitmap.width();
     const int height = m_bitmap.height();
-    auto line = [this](int row) { return reinterpret_cast<QRgb*>(m_bitmap.scanLine(row)); };
-    if ((line(y)[x] & kRgbMask) == border)
+    uchar* bits = m_bitmap.bits();
+    const qsizetype stride = m_bitmap.bytesPerLine();
+    auto line = [bits, stride](int row) { return reinterpret_cast<QRgb*>(bits + row * stride); };
+    auto isBorder = [border](QRgb pixel) { return (pixel & kRgbMask) == border; };
+    if (isBorder(line(y)[x]))
         return false;
+
+    // With no pixel of the boundary colour the area is the whole bitmap, as on every
+    // freshly made surface.
+    bool bounded = false;
+    for (int row = 0; row < height && !bounded; ++row)
+        bounded = std::any_of(line(row), line(row) + width, isBorder);
+    if (!bounded) {
+        m_bitmap.fill(kDefaultBrush);
+        return true;
+    }
 
     // The brush may itself have a colour inside the area, so visited pixels are
     // remembered rather than recognised by their colour.
     std::vector<bool> visited(std::size_t(width) * std::size_t(height), false);
     auto open = [&](int px, int py) {
         return !visited[std::size_t(py) * std::size_t(width) + std::size_t(px)]
-               && (line(py)[px] & kRgbMask) != border;
+               && !isBorder(line(py)[px]);
     };
     QList<QPoint> pending{QPoint(x, y)};
     while (!pending.isEmpty()) {

@@ -4,6 +4,10 @@
 #include "skin/busyguard.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <map>
 #include <vector>
 
 namespace basGeneral {
@@ -11,28 +15,30 @@ namespace {
 
 using platform::ColourValue;
 
-// Nearest integer, an exact half going to the even neighbour, for the small values
-// of colour blending: adding and removing 1.5 × 2^52 makes the hardware's default
-// rounding drop the fraction. It gives what platform::roundHalfEven gives for any
-// |v| < 2^51 at a fraction of its cost, which matters once per channel per pixel.
-inline int nearestChannel(double v)
+// Nearest integer, an exact half going to the even neighbour: adding 1.5 × 2^52
+// makes the hardware's default rounding drop the fraction and leaves the integer,
+// in two's complement, in the low 32 bits of the sum. It gives what
+// platform::roundHalfEven gives for any |v| < 2^31 at a fraction of its cost, which
+// matters once per channel per pixel.
+inline int nearest(double v)
 {
     constexpr double kRoundingShift = 6755399441055744.0;
-    return static_cast<int>((v + kRoundingShift) - kRoundingShift);
+    const auto sum = std::bit_cast<std::uint64_t>(v + kRoundingShift);
+    return static_cast<int>(static_cast<std::uint32_t>(sum));
 }
 
 // A colour value split into its channels. Division truncates toward zero and the
 // remainder keeps the sign of the dividend, so the −1 of a failed read gives red −1,
 // green 0 and blue 0.
 struct Channels {
-    double red;
-    double green;
-    double blue;
+    int red;
+    int green;
+    int blue;
 };
 
-Channels split(ColourValue colour)
+inline Channels split(ColourValue colour)
 {
-    return {double(colour % 256), double((colour / 256) % 256), double((colour / 65536) % 256)};
+    return {colour % 256, (colour / 256) % 256, (colour / 65536) % 256};
 }
 
 // A blended channel can fall below 0 only beside a read outside the bitmap (red −1).
@@ -43,16 +49,55 @@ inline QRgb packPixel(int red, int green, int blue)
     return qRgb(std::max(red, 0), std::max(green, 0), std::max(blue, 0));
 }
 
-// Where each source row (or column) ends in the destination: the cell of source
-// index i runs from the end of cell i − 1 (0 for the first) to nearest(d / s × (i + 1)).
-std::vector<int> cellEnds(int sourceLength, int destinationLength)
-{
-    std::vector<int> ends(static_cast<std::size_t>(sourceLength));
-    const double ratio = double(destinationLength) / double(sourceLength);
-    for (int i = 0; i < sourceLength; ++i)
-        ends[std::size_t(i)] = int(platform::roundHalfEven(ratio * double(i + 1)));
-    return ends;
-}
+// The quotients d / n of one divisor n for the differences d of two channels
+// (−256 … 256), each the very division the blend performs, made on first use and
+// then looked up: most cells of a stretch share a few sizes, and their lines share
+// differences.
+class Quotients {
+public:
+    explicit Quotients(int divisor) : m_divisor(divisor) { m_values.fill(kNotYet); }
+
+    double of(int difference)
+    {
+        double& q = m_values[std::size_t(difference + kSpan)];
+        if (q == kNotYet)
+            q = double(difference) / double(m_divisor);
+        return q;
+    }
+
+private:
+    static constexpr int kSpan = 256;
+    // No quotient of a channel difference by a cell size is this large.
+    static constexpr double kNotYet = 1024.0;
+    int m_divisor;
+    std::array<double, 2 * kSpan + 1> m_values;
+};
+
+// Where the cells of one axis lie: the cell of source index i runs from the end of
+// cell i − 1 (0 for the first) to nearest(d / s × (i + 1)).
+class CellAxis {
+public:
+    CellAxis(int sourceLength, int destinationLength, std::map<int, Quotients>& quotients)
+        : m_ends(static_cast<std::size_t>(sourceLength))
+        , m_quotients(static_cast<std::size_t>(sourceLength), nullptr)
+    {
+        const double ratio = double(destinationLength) / double(sourceLength);
+        for (int i = 0; i < sourceLength; ++i) {
+            m_ends[std::size_t(i)] = nearest(ratio * double(i + 1));
+            const int size = length(i);
+            if (size > 0)
+                m_quotients[std::size_t(i)] = &quotients.try_emplace(size, size).first->second;
+        }
+    }
+
+    int start(int i) const { return i == 0 ? 0 : m_ends[std::size_t(i - 1)]; }
+    int length(int i) const { return m_ends[std::size_t(i)] - start(i); }
+    Quotients& quotients(int i) const { return *m_quotients[std::size_t(i)]; }
+
+private:
+    std::vector<int> m_ends;
+    std::vector<Quotients*> m_quotients;
+};
 
 // Direct reads of a 32-bit bitmap, −1 outside it.
 class SourcePixels {
@@ -65,11 +110,12 @@ public:
     {
     }
 
-    ColourValue at(int x, int y) const
+    Channels at(int x, int y) const
     {
         if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-            return -1;
-        return platform::fromPixel(reinterpret_cast<const QRgb*>(m_bits + y * m_stride)[x]);
+            return split(-1);
+        return split(
+            platform::fromPixel(reinterpret_cast<const QRgb*>(m_bits + y * m_stride)[x]));
     }
 
 private:
@@ -79,70 +125,95 @@ private:
     int m_height;
 };
 
-// A source pixel P with its right (Q), lower (R) and lower-right (S) neighbours.
-struct Neighbourhood {
-    Channels p;
-    Channels q;
-    Channels r;
-    Channels s;
-};
-
-// The destination block of one source pixel, in destination bitmap coordinates.
+// The destination block of one source pixel, in destination bitmap coordinates,
+// with the quotients of its width and height.
 struct Cell {
     int x;
     int y;
     int width;
     int height;
+    Quotients& acrossQuotients;
+    Quotients& downQuotients;
 };
 
-// Fills one cell: down its left and right sides from P toward R and from Q toward S,
-// then along each line from left to right, every value rounded on its own.
+// Fills cells: down each cell's left and right sides from P toward its lower
+// neighbour R and from its right neighbour Q toward S, then along each line from
+// left to right, every value rounded on its own.
 class CellFiller {
 public:
-    explicit CellFiller(QImage& bitmap)
-        : m_bits(bitmap.bits())
-        , m_stride(bitmap.bytesPerLine())
-        , m_width(bitmap.width())
-        , m_height(bitmap.height())
+    CellFiller(const QImage& source, QImage& destination)
+        : m_source(source)
+        , m_bits(destination.bits())
+        , m_stride(destination.bytesPerLine())
+        , m_width(destination.width())
+        , m_height(destination.height())
     {
     }
 
-    void fill(const Neighbourhood& n, const Cell& cell) const
+    // A one-pixel cell blends nothing: its value is the source pixel itself.
+    void copy(int x, int y, int destinationX, int destinationY) const
     {
-        const double height = cell.height;
-        const Channels leftStep{(n.r.red - n.p.red) / height, (n.r.green - n.p.green) / height,
-                                (n.r.blue - n.p.blue) / height};
-        const Channels rightStep{(n.s.red - n.q.red) / height, (n.s.green - n.q.green) / height,
-                                 (n.s.blue - n.q.blue) / height};
+        if (destinationX < 0 || destinationY < 0 || destinationX >= m_width
+            || destinationY >= m_height)
+            return;
+        const Channels p = m_source.at(x, y);
+        reinterpret_cast<QRgb*>(m_bits + destinationY * m_stride)[destinationX] =
+            packPixel(p.red, p.green, p.blue);
+    }
+
+    // The cell of the source pixel at (x, y).
+    void fill(int x, int y, const Cell& cell) const
+    {
         const int firstLine = std::max(0, -cell.y);
         const int endLine = std::min(cell.height, m_height - cell.y);
         const int firstColumn = std::max(0, -cell.x);
         const int endColumn = std::min(cell.width, m_width - cell.x);
-        if (firstColumn >= endColumn)
+        if (firstColumn >= endColumn || firstLine >= endLine)
             return;
+        const Channels p = m_source.at(x, y);
+        const Channels q = m_source.at(x + 1, y);
+        const Channels r = m_source.at(x, y + 1);
+        const Channels s = m_source.at(x + 1, y + 1);
+        Quotients& down = cell.downQuotients;
+        const double leftSlopeRed = down.of(r.red - p.red);
+        const double leftSlopeGreen = down.of(r.green - p.green);
+        const double leftSlopeBlue = down.of(r.blue - p.blue);
+        const double rightSlopeRed = down.of(s.red - q.red);
+        const double rightSlopeGreen = down.of(s.green - q.green);
+        const double rightSlopeBlue = down.of(s.blue - q.blue);
         for (int k = firstLine; k < endLine; ++k) {
             const double dk = k;
-            const int leftRed = nearestChannel(n.p.red + dk * leftStep.red);
-            const int leftGreen = nearestChannel(n.p.green + dk * leftStep.green);
-            const int leftBlue = nearestChannel(n.p.blue + dk * leftStep.blue);
-            const int rightRed = nearestChannel(n.q.red + dk * rightStep.red);
-            const int rightGreen = nearestChannel(n.q.green + dk * rightStep.green);
-            const int rightBlue = nearestChannel(n.q.blue + dk * rightStep.blue);
-            const double width = cell.width;
-            const double stepRed = (rightRed - leftRed) / width;
-            const double stepGreen = (rightGreen - leftGreen) / width;
-            const double stepBlue = (rightBlue - leftBlue) / width;
-            QRgb* line = reinterpret_cast<QRgb*>(m_bits + (cell.y + k) * m_stride) + cell.x;
-            for (int l = firstColumn; l < endColumn; ++l) {
-                const double dl = l;
-                line[l] = packPixel(nearestChannel(leftRed + dl * stepRed),
-                                    nearestChannel(leftGreen + dl * stepGreen),
-                                    nearestChannel(leftBlue + dl * stepBlue));
-            }
+            const Channels left{nearest(p.red + dk * leftSlopeRed),
+                                nearest(p.green + dk * leftSlopeGreen),
+                                nearest(p.blue + dk * leftSlopeBlue)};
+            const Channels right{nearest(q.red + dk * rightSlopeRed),
+                                 nearest(q.green + dk * rightSlopeGreen),
+                                 nearest(q.blue + dk * rightSlopeBlue)};
+            fillLine(line(cell, k), left, right, cell.acrossQuotients, firstColumn, endColumn);
         }
     }
 
 private:
+    QRgb* line(const Cell& cell, int k) const
+    {
+        return reinterpret_cast<QRgb*>(m_bits + (cell.y + k) * m_stride) + cell.x;
+    }
+
+    static void fillLine(QRgb* pixels, const Channels& left, const Channels& right,
+                         Quotients& across, int first, int end)
+    {
+        const double stepRed = across.of(right.red - left.red);
+        const double stepGreen = across.of(right.green - left.green);
+        const double stepBlue = across.of(right.blue - left.blue);
+        for (int l = first; l < end; ++l) {
+            const double dl = l;
+            pixels[l] = packPixel(nearest(left.red + dl * stepRed),
+                                  nearest(left.green + dl * stepGreen),
+                                  nearest(left.blue + dl * stepBlue));
+        }
+    }
+
+    SourcePixels m_source;
     uchar* m_bits;
     qsizetype m_stride;
     int m_width;
@@ -160,26 +231,25 @@ void SmoothStretch(const platform::PixelSurface& source, std::int16_t sourceX,
     SubBusy = platform::kTrue;
     if (!source.hasBitmap() || !destination.hasBitmap() || sourceWidth <= 0 || sourceHeight <= 0)
         return;
-    const std::vector<int> rowEnds = cellEnds(sourceHeight, destinationHeight);
-    const std::vector<int> columnEnds = cellEnds(sourceWidth, destinationWidth);
-    const SourcePixels pixels(source.bitmap());
-    const CellFiller filler(destination.bitmap());
+    std::map<int, Quotients> quotients;
+    const CellAxis rows(sourceHeight, destinationHeight, quotients);
+    const CellAxis columns(sourceWidth, destinationWidth, quotients);
+    const CellFiller filler(source.bitmap(), destination.bitmap());
     for (int i = 0; i < sourceHeight; ++i) {
-        const int rowStart = i == 0 ? 0 : rowEnds[std::size_t(i - 1)];
-        const int cellHeight = rowEnds[std::size_t(i)] - rowStart;
+        const int cellHeight = rows.length(i);
         if (cellHeight <= 0)
             continue;
-        const int y = sourceY + i;
         for (int j = 0; j < sourceWidth; ++j) {
-            const int columnStart = j == 0 ? 0 : columnEnds[std::size_t(j - 1)];
-            const int cellWidth = columnEnds[std::size_t(j)] - columnStart;
+            const int cellWidth = columns.length(j);
             if (cellWidth <= 0)
                 continue;
-            const int x = sourceX + j;
-            const Neighbourhood n{split(pixels.at(x, y)), split(pixels.at(x + 1, y)),
-                                  split(pixels.at(x, y + 1)), split(pixels.at(x + 1, y + 1))};
-            filler.fill(n, {destinationX + columnStart, destinationY + rowStart, cellWidth,
-                            cellHeight});
+            const int x = destinationX + columns.start(j);
+            const int y = destinationY + rows.start(i);
+            if (cellWidth == 1 && cellHeight == 1)
+                filler.copy(sourceX + j, sourceY + i, x, y);
+            else
+                filler.fill(sourceX + j, sourceY + i,
+                            {x, y, cellWidth, cellHeight, columns.quotients(j), rows.quotients(i)});
         }
     }
 }

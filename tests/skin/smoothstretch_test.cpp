@@ -67,6 +67,20 @@ TEST_F(SmoothStretchTest, EnlargementBlendsTowardTheNeighboursWithoutReachingThe
     EXPECT_EQ(destination.bitmap(), expected);
 }
 
+TEST_F(SmoothStretchTest, BlendedHalvesGoToTheEvenNeighbour)
+{
+    // Each of three pixels doubles across, so the second pixel of every cell lies
+    // half-way: 0.5, 1.5, 2.5, 3.5, 4.5 and, toward the −1 read beyond the bitmap,
+    // −0.5.
+    const PixelSurface source(
+        imageOf({{rgbValue(0, 0, 0), rgbValue(1, 3, 5), rgbValue(0, 7, 9)}}));
+    PixelSurface destination(filled(6, 1, kBehind));
+    stretch(source, {0, 0, 3, 1}, destination, {0, 0, 6, 1});
+    EXPECT_EQ(destination.bitmap(),
+              imageOf({{rgbValue(0, 0, 0), rgbValue(0, 2, 2), rgbValue(1, 3, 5),
+                        rgbValue(0, 5, 7), rgbValue(0, 7, 9), rgbValue(0, 4, 4)}}));
+}
+
 TEST_F(SmoothStretchTest, ReductionDropsTheSourcePixelsWhoseCellIsEmpty)
 {
     // 5 × 3 onto 2 × 2: the column ends are 0, 1, 1, 2, 2 and the row ends 1, 1, 2,
