@@ -72,7 +72,8 @@ void transparentCopy(QImage& destination, const PixelRect& destinationRect, cons
         if (rows.source[r] == kOutside)
             continue;
         const auto* from = reinterpret_cast<const QRgb*>(rgbSource.constScanLine(rows.source[r]));
-        auto* to = reinterpret_cast<QRgb*>(destination.scanLine(rows.first + int(r))) + columns.first;
+        auto* to = reinterpret_cast<QRgb*>(destination.scanLine(rows.first + int(r)))
+                   + columns.first;
         for (std::size_t c = 0; c < columns.source.size(); ++c) {
             if (columns.source[c] == kOutside)
                 continue;
