@@ -8,7 +8,7 @@
 # xdotool, x11-utils and imagemagick. Prints the window's geometry and fails when the
 # window is not 443 × 568, borderless and centred on the 1024 × 768 screen, when typing
 # does not show the expected IC picture (compared with the build's own artwork), or when
-# the about window does not open and close.
+# the about window does not open and close, or when Exit does not end the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -92,6 +92,18 @@ shot 5-about-closed
 if xdotool search --onlyvisible --name '^Form2' >/dev/null; then
   echo "the about window did not close" >&2; status=1
 fi
+
+# Exit ends the program.
+xdotool mousemove --window "$window" 384 395 click 1
+for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app_pid" 2>/dev/null; then
+  echo "Exit did not end the program" >&2; status=1
+elif wait "$app_pid"; then
+  echo "Exit ended the program"
+else
+  echo "the program ended with status $?" >&2; status=1
+fi
+app_pid=
 if [ "$w" != 443 ] || [ "$h" != 568 ]; then
   echo "window is ${w}x${h}, expected 443x568" >&2; status=1
 fi
