@@ -6,7 +6,6 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("vantrel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
     QApplication::setDesktopFileName(QStringLiteral("vantrel"));
     app::installFontSubstitutes();
