@@ -9,8 +9,8 @@
 #include <QFile>
 
 #include <cstddef>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace {

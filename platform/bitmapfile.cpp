@@ -82,7 +82,8 @@ BitmapHeader readHeader(QByteArrayView file)
     case kOs2Header:
     case kV4Header:
     case kV5Header: break;
-    default: reject(QStringLiteral("a bitmap header of %1 bytes is not known").arg(header.infoSize));
+    default:
+        reject(QStringLiteral("a bitmap header of %1 bytes is not known").arg(header.infoSize));
     }
     if (kFileHeaderSize + std::int64_t{header.infoSize} > file.size())
         reject(QStringLiteral("the bitmap header is cut short"));
@@ -114,7 +115,8 @@ void checkFormat(const BitmapHeader& header)
     case 16:
     case 24:
     case 32: break;
-    default: reject(QStringLiteral("%1 bits per pixel is not a bitmap depth").arg(header.bitsPerPixel));
+    default:
+        reject(QStringLiteral("%1 bits per pixel is not a bitmap depth").arg(header.bitsPerPixel));
     }
     const bool fits = header.compression == kRgb
         || (header.compression == kRle8 && header.bitsPerPixel == 8)
@@ -155,7 +157,8 @@ void checkBitFieldMasks(QByteArrayView file, const BitmapHeader& header)
 std::int64_t colourTableEnd(QByteArrayView file, const BitmapHeader& header)
 {
     const bool masksFollow = header.infoSize == kInfoHeader && header.compression == kBitFields;
-    const std::int64_t headerEnd = kFileHeaderSize + header.infoSize + (masksFollow ? kMaskBytes : 0);
+    const std::int64_t headerEnd
+        = kFileHeaderSize + header.infoSize + (masksFollow ? kMaskBytes : 0);
     std::int64_t entries = 0;
     if (header.bitsPerPixel <= 8) {
         const std::int64_t most = std::int64_t{1} << header.bitsPerPixel;
@@ -220,9 +223,9 @@ void SavePicture(const Picture& picture, const QString& path)
     const QByteArray bytes = bitmapFileBytes(picture);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw RuntimeError(kErrPathFileAccess,
-                           QStringLiteral("Path/File access error: %1: %2")
-                               .arg(path, file.errorString()));
+        throw RuntimeError(
+            kErrPathFileAccess,
+            QStringLiteral("Path/File access error: %1: %2").arg(path, file.errorString()));
 }
 
 } // namespace platform

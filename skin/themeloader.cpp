@@ -39,7 +39,8 @@ const QString kLoaderName = QStringLiteral("LoadThemeFile");
 class ThemeScan {
 public:
     ThemeScan(QByteArrayView data, std::vector<platform::PicturePtr>& list)
-        : m_data(data), m_list(list)
+        : m_data(data)
+        , m_list(list)
     {
     }
 
@@ -110,11 +111,13 @@ private:
             throw platform::RuntimeError(platform::kErrSubscriptOutOfRange);
         CornerWidth[k] = byteAt(off + 4);
         CornerHeight[k] = byteAt(off);
-        m_list[k] = platform::LoadPicture(bitmap, std::min(platform::kMaxBitmapPixels, m_pixelsLeft));
+        m_list[k]
+            = platform::LoadPicture(bitmap, std::min(platform::kMaxBitmapPixels, m_pixelsLeft));
         m_pixelsLeft -= std::int64_t{m_list[k]->image().width()} * m_list[k]->image().height();
 
         const qsizetype next = signatures.beyondHeader;
-        const qsizetype resume = next > 0 ? next - kResumeBeforeSignature : off + kNextRecordSearch + 1;
+        const qsizetype resume
+            = next > 0 ? next - kResumeBeforeSignature : off + kNextRecordSearch + 1;
         return std::max(resume, bitmapEnd);
     }
 
@@ -151,9 +154,9 @@ QByteArray readThemeFile(const QString& path)
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw platform::RuntimeError(platform::kErrPathFileAccess,
-                                     QStringLiteral("Path/File access error: %1")
-                                         .arg(file.errorString()));
+        throw platform::RuntimeError(
+            platform::kErrPathFileAccess,
+            QStringLiteral("Path/File access error: %1").arg(file.errorString()));
     return bytes;
 }
 

@@ -101,8 +101,8 @@ QImage glassFace(QColor colour, Face face, QSize size, int radius)
     const QRectF area = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QPainter painter(&image);
     painter.setPen(QPen(body.darker(220), 1));
-    painter.setBrush(verticalGradient(area, body.darker(face == Face::Pressed ? 140 : 110),
-                                      body.lighter(150)));
+    painter.setBrush(
+        verticalGradient(area, body.darker(face == Face::Pressed ? 140 : 110), body.lighter(150)));
     painter.drawRoundedRect(area, radius, radius);
     const QRectF gloss = area.adjusted(2, 2, -2, -area.height() / 2);
     painter.setPen(Qt::NoPen);

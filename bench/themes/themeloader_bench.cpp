@@ -118,7 +118,8 @@ public:
         ConsoleReporter::Finalize();
         const double baseline = m_seconds["decodeBitmapsWithQt"];
         for (const auto& [name, seconds] : m_seconds)
-            std::printf("%-22s %.2f x the time of Qt's decoding alone\n", name.c_str(), seconds / baseline);
+            std::printf("%-22s %.2f x the time of Qt's decoding alone\n", name.c_str(),
+                        seconds / baseline);
     }
 
 private:

@@ -13,8 +13,8 @@
 
 namespace {
 
-using themetest::BitmapParts;
 using themetest::bitmapFile;
+using themetest::BitmapParts;
 using themetest::putU16;
 using themetest::putU32;
 
@@ -50,9 +50,18 @@ QByteArray sampleRows(int bytesPerPixel, const std::function<std::uint32_t(QRgb)
     return bytes;
 }
 
-std::uint32_t bgr(QRgb c) { return static_cast<std::uint32_t>(c & 0xFFFFFF); }
-std::uint32_t rgb555(QRgb c) { return (qRed(c) >> 3 << 10) | (qGreen(c) >> 3 << 5) | (qBlue(c) >> 3); }
-std::uint32_t rgb565(QRgb c) { return (qRed(c) >> 3 << 11) | (qGreen(c) >> 2 << 5) | (qBlue(c) >> 3); }
+std::uint32_t bgr(QRgb c)
+{
+    return static_cast<std::uint32_t>(c & 0xFFFFFF);
+}
+std::uint32_t rgb555(QRgb c)
+{
+    return (qRed(c) >> 3 << 10) | (qGreen(c) >> 3 << 5) | (qBlue(c) >> 3);
+}
+std::uint32_t rgb565(QRgb c)
+{
+    return (qRed(c) >> 3 << 11) | (qGreen(c) >> 2 << 5) | (qBlue(c) >> 3);
+}
 
 QByteArray masks(std::uint32_t red, std::uint32_t green, std::uint32_t blue)
 {
@@ -116,8 +125,9 @@ QImage widened(int redBits, int greenBits, int blueBits)
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb c = image.pixel(x, y);
-            image.setPixel(x, y, qRgb(keep(qRed(c), redBits), keep(qGreen(c), greenBits),
-                                      keep(qBlue(c), blueBits)));
+            image.setPixel(
+                x, y,
+                qRgb(keep(qRed(c), redBits), keep(qGreen(c), greenBits), keep(qBlue(c), blueBits)));
         }
     }
     return image;
@@ -148,7 +158,8 @@ TEST(LoadPicture, DecodesEveryUsualKindOfBitmap)
         {"1 bit", themetest::qtBitmapFile(mono.convertToFormat(QImage::Format_Mono)), mono},
         {"4 bits", themetest::qtBitmapFile(indexed(sample, 6)), sample},
         {"8 bits", themetest::qtBitmapFile(indexed(sample, 200)), sample},
-        {"16 bits 5-5-5", bitmapFile({40, 3, 2, 16, 0, {}, sampleRows(2, rgb555)}), widened(5, 5, 5)},
+        {"16 bits 5-5-5", bitmapFile({40, 3, 2, 16, 0, {}, sampleRows(2, rgb555)}),
+         widened(5, 5, 5)},
         {"16 bits 5-6-5 fields",
          bitmapFile({40, 3, 2, 16, 3, masks(0xF800, 0x07E0, 0x001F), sampleRows(2, rgb565)}),
          widened(5, 6, 5)},
@@ -197,22 +208,44 @@ TEST(LoadPicture, RejectsTruncatedOrMalformedDataSayingWhatIsWrong)
     const Damage cases[] = {
         {"ten bytes", [](QByteArray& f) { f.truncate(10); }, "too few"},
         {"no signature", [](QByteArray& f) { f[0] = 'X'; }, "does not begin with \"BM\""},
-        {"last byte missing", [](QByteArray& f) { f.chop(1); }, "declares 78 bytes but the data holds only 77"},
+        {"last byte missing", [](QByteArray& f) { f.chop(1); },
+         "declares 78 bytes but the data holds only 77"},
         {"header of 20 bytes", [](QByteArray& f) { putU32(f, 14, 20); }, "header of 20 bytes"},
-        {"header cut short", [](QByteArray& f) { f.truncate(30); putU32(f, 2, 30); }, "cut short"},
+        {"header cut short",
+         [](QByteArray& f) {
+             f.truncate(30);
+             putU32(f, 2, 30);
+         },
+         "cut short"},
         {"two planes", [](QByteArray& f) { putU16(f, 26, 2); }, "2 colour planes"},
         {"7 bits", [](QByteArray& f) { putU16(f, 28, 7); }, "7 bits per pixel"},
         {"no width", [](QByteArray& f) { putU32(f, 18, 0); }, "holds no image"},
         {"negative width", [](QByteArray& f) { putU32(f, 18, 0xFFFFFFFD); }, "holds no image"},
         {"no height", [](QByteArray& f) { putU32(f, 22, 0); }, "holds no image"},
-        {"sides beyond 16 bits", [](QByteArray& f) { putU32(f, 18, 100000); putU32(f, 22, 100000); }, "too large"},
+        {"sides beyond 16 bits",
+         [](QByteArray& f) {
+             putU32(f, 18, 100000);
+             putU32(f, 22, 100000);
+         },
+         "too large"},
         {"most negative height", [](QByteArray& f) { putU32(f, 22, 0x80000000); }, "too large"},
-        {"400 million pixels", [](QByteArray& f) { putU32(f, 18, 20000); putU32(f, 22, 20000); }, "too large"},
-        {"run-length 24 bits", [](QByteArray& f) { putU32(f, 30, 1); }, "compression 1 does not go with 24"},
+        {"400 million pixels",
+         [](QByteArray& f) {
+             putU32(f, 18, 20000);
+             putU32(f, 22, 20000);
+         },
+         "too large"},
+        {"run-length 24 bits", [](QByteArray& f) { putU32(f, 30, 1); },
+         "compression 1 does not go with 24"},
         {"embedded image", [](QByteArray& f) { putU32(f, 30, 4); }, "compression 4"},
         {"pixel offset inside the header", [](QByteArray& f) { putU32(f, 10, 20); }, "offset 20"},
         {"pixel offset past the end", [](QByteArray& f) { putU32(f, 10, 500); }, "offset 500"},
-        {"last row missing", [](QByteArray& f) { f.chop(12); putU32(f, 2, 0); }, "needs 78 bytes but the bitmap holds 66"},
+        {"last row missing",
+         [](QByteArray& f) {
+             f.chop(12);
+             putU32(f, 2, 0);
+         },
+         "needs 78 bytes but the bitmap holds 66"},
         {"more rows than bytes", [](QByteArray& f) { putU32(f, 22, 3000); }, "needs"},
     };
     for (const Damage& c : cases) {
@@ -231,7 +264,8 @@ TEST(LoadPicture, RejectsTruncatedOrMalformedDataSayingWhatIsWrong)
 
 TEST(LoadPicture, RejectsMalformedPalettesMasksAndRuns)
 {
-    QByteArray fields = bitmapFile({40, 3, 2, 16, 3, masks(0xF800, 0, 0x001F), sampleRows(2, rgb565)});
+    QByteArray fields
+        = bitmapFile({40, 3, 2, 16, 3, masks(0xF800, 0, 0x001F), sampleRows(2, rgb565)});
     QByteArray tooManyColours = withColoursUsed(rle8File(), 257);
     QByteArray shortTable = bitmapFile({40, 3, 2, 8, 0, palette(4), {}});
     QByteArray topDownRuns = rle8File(-2);
@@ -281,7 +315,8 @@ TEST(SavePicture, RefusesAPictureWithoutABitmapAndAnUnwritablePath)
     EXPECT_THROW(platform::SavePicture(platform::Picture(), QStringLiteral("unused.bmp")),
                  platform::RuntimeError);
     try {
-        platform::SavePicture(platform::Picture(sampleImage()), QStringLiteral("/nonexistent/dir/x.bmp"));
+        platform::SavePicture(platform::Picture(sampleImage()),
+                              QStringLiteral("/nonexistent/dir/x.bmp"));
         ADD_FAILURE() << "saved";
     } catch (const platform::RuntimeError& error) {
         EXPECT_EQ(error.number(), platform::kErrPathFileAccess);

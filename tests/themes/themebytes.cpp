@@ -56,14 +56,17 @@ QImage patternImage(int w, int h, int seed)
     QImage image(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x)
-            image.setPixel(x, y,
-                           qRgb((x * 37 + seed) & 0xFF, (y * 11 + seed * 3) & 0x3F,
-                                (x + y + seed) & 0x3F));
+            image.setPixel(
+                x, y,
+                qRgb((x * 37 + seed) & 0xFF, (y * 11 + seed * 3) & 0x3F, (x + y + seed) & 0x3F));
     }
     return image;
 }
 
-QByteArray patternBitmap(int w, int h, int seed) { return qtBitmapFile(patternImage(w, h, seed)); }
+QByteArray patternBitmap(int w, int h, int seed)
+{
+    return qtBitmapFile(patternImage(w, h, seed));
+}
 
 QByteArray record(std::uint32_t cornerHeight, std::uint32_t cornerWidth, const QByteArray& bitmap)
 {
@@ -73,6 +76,9 @@ QByteArray record(std::uint32_t cornerHeight, std::uint32_t cornerWidth, const Q
     return bytes + bitmap;
 }
 
-QByteArray themeFile(const QByteArray& data) { return QByteArray("test theme\r\n", 12) + data; }
+QByteArray themeFile(const QByteArray& data)
+{
+    return QByteArray("test theme\r\n", 12) + data;
+}
 
 } // namespace themetest

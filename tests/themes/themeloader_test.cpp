@@ -189,7 +189,8 @@ TEST_F(ThemeLoaderTest, ABitmapHoldingBMInsideItLoadsWithTheRecordsAfterIt)
         messages.clear();
         const QByteArray data = record(5, 5, c.first) + record(3, 4, patternBitmap(6, 6, 8))
             + record(2, 1, patternBitmap(7, 7, 9));
-        expectImages(load(themeFile(data)), {c.second, patternImage(6, 6, 8), patternImage(7, 7, 9)});
+        expectImages(load(themeFile(data)),
+                     {c.second, patternImage(6, 6, 8), patternImage(7, 7, 9)});
         EXPECT_TRUE(messages.empty());
         EXPECT_EQ(CornerWidth[3], 1);
     }
@@ -245,8 +246,9 @@ TEST_F(ThemeLoaderTest, ADamagedBitmapEndsTheLoadKeepingTheImagesBeforeIt)
 {
     QByteArray damaged = patternBitmap(4, 4, 2);
     themetest::putU16(damaged, 28, 7);
-    const QByteArray data = record(1, 1, patternBitmap(4, 4, 0)) + record(2, 2, patternBitmap(4, 4, 1))
-        + record(9, 8, damaged) + record(3, 3, patternBitmap(4, 4, 3));
+    const QByteArray data = record(1, 1, patternBitmap(4, 4, 0))
+        + record(2, 2, patternBitmap(4, 4, 1)) + record(9, 8, damaged)
+        + record(3, 3, patternBitmap(4, 4, 3));
     const PictureList list = load(themeFile(data));
 
     ASSERT_EQ(list.size(), 4u);
@@ -257,15 +259,16 @@ TEST_F(ThemeLoaderTest, ADamagedBitmapEndsTheLoadKeepingTheImagesBeforeIt)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, QStringLiteral("Vantrel"));
     EXPECT_EQ(messages[0].text,
-              kFailurePrefix + QStringLiteral("Invalid picture: 7 bits per pixel is not a bitmap depth"));
+              kFailurePrefix
+                  + QStringLiteral("Invalid picture: 7 bits per pixel is not a bitmap depth"));
     EXPECT_EQ(busyAtMessage, 0);
     EXPECT_EQ(GeneralBusy, 0);
 }
 
 TEST_F(ThemeLoaderTest, ForgedSizesAreRefusedWithTheMessage)
 {
-    QByteArray enormous = themetest::bitmapFile({40, 30000, 30000, 8, 1, QByteArray(1024, '\0'),
-                                                 QByteArray("\x00\x01", 2)});
+    QByteArray enormous = themetest::bitmapFile(
+        {40, 30000, 30000, 8, 1, QByteArray(1024, '\0'), QByteArray("\x00\x01", 2)});
     QByteArray overlong = patternBitmap(4, 4, 0);
     themetest::putU32(overlong, 2, 0x7FFFFFFF);
     const std::pair<QByteArray, const char*> cases[] = {
@@ -276,7 +279,8 @@ TEST_F(ThemeLoaderTest, ForgedSizesAreRefusedWithTheMessage)
         messages.clear();
         const PictureList list = load(themeFile(record(5, 5, bitmap) + QByteArray(40, '\0')));
         EXPECT_EQ(list.size(), 2u);
-        EXPECT_TRUE(onlyMessageText().contains(QString::fromUtf8(says))) << onlyMessageText().toStdString();
+        EXPECT_TRUE(onlyMessageText().contains(QString::fromUtf8(says)))
+            << onlyMessageText().toStdString();
     }
 }
 

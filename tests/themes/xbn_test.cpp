@@ -86,8 +86,8 @@ TEST_F(XbnTest, PackListAndExtractRoundTrip)
     const QImage c = indexedSample().convertToFormat(QImage::Format_RGB32);
     const QString theme = path("round.xbn");
     const ToolRun packed = run({"pack", theme, "--corner", "4x3", pngOf("a.png", a),
-                            write("b.bmp", themetest::qtBitmapFile(b)) + "@0x7",
-                            write("c.bmp", themetest::qtBitmapFile(indexedSample()))});
+                                write("b.bmp", themetest::qtBitmapFile(b)) + "@0x7",
+                                write("c.bmp", themetest::qtBitmapFile(indexedSample()))});
     ASSERT_EQ(packed.status, 0) << packed.err.toStdString();
 
     const ToolRun listed = run({"list", theme});
@@ -127,10 +127,11 @@ TEST_F(XbnTest, AFailedLoadShowsTheLoadersMessageAndExitsOne)
 {
     QByteArray damaged = themetest::patternBitmap(4, 4, 1);
     themetest::putU16(damaged, 28, 7);
-    const QString theme = write("damaged.xbn", themetest::themeFile(themetest::record(2, 2, damaged))
-                                                   + QByteArray(40, '\0'));
-    for (const QStringList& arguments : {QStringList{"list", theme},
-                                         QStringList{"extract", theme, path("out")}}) {
+    const QString theme
+        = write("damaged.xbn",
+                themetest::themeFile(themetest::record(2, 2, damaged)) + QByteArray(40, '\0'));
+    for (const QStringList& arguments :
+         {QStringList{"list", theme}, QStringList{"extract", theme, path("out")}}) {
         messages.clear();
         const ToolRun result = run(arguments);
         EXPECT_EQ(result.status, 1);
@@ -197,7 +198,8 @@ TEST_F(XbnTest, NeverWritesOverAnInput)
 // A skin from rows of red values over constant green 10 and blue 20.
 QImage redSkin(const std::vector<std::vector<int>>& reds)
 {
-    QImage image(static_cast<int>(reds[0].size()), static_cast<int>(reds.size()), QImage::Format_RGB32);
+    QImage image(static_cast<int>(reds[0].size()), static_cast<int>(reds.size()),
+                 QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb(reds[y][x], 10, 20));
@@ -237,14 +239,16 @@ TEST_F(XbnTest, RenderStacksTheThreeFacesAsASmoothButtonBuildsThem)
     blackKey.setPixel(0, 0, qRgb(0, 0, 0));
     blackKey.setPixel(4, 3, qRgb(0, 0, 0));
     const QString theme = path("faces.xbn");
-    ASSERT_EQ(run({"pack", theme, "--corner", "1x1", pngOf("a.png", themetest::patternImage(4, 4, 1)),
-                   pngOf("b.png", themetest::patternImage(4, 4, 2)),
-                   pngOf("c.png", themetest::patternImage(4, 4, 3)), pngOf("n.png", stretched),
-                   pngOf("h.png", keyed), pngOf("p.png", blackKey)})
-                  .status,
-              0);
+    ASSERT_EQ(
+        run({"pack", theme, "--corner", "1x1", pngOf("a.png", themetest::patternImage(4, 4, 1)),
+             pngOf("b.png", themetest::patternImage(4, 4, 2)),
+             pngOf("c.png", themetest::patternImage(4, 4, 3)), pngOf("n.png", stretched),
+             pngOf("h.png", keyed), pngOf("p.png", blackKey)})
+            .status,
+        0);
 
-    const ToolRun rendered = run({"render", theme, "1", "5x4", path("out.png"), "--background", "336699"});
+    const ToolRun rendered
+        = run({"render", theme, "1", "5x4", path("out.png"), "--background", "336699"});
     ASSERT_EQ(rendered.status, 0) << rendered.err.toStdString();
     EXPECT_EQ(QImage(path("out.png")).convertToFormat(QImage::Format_RGB32), expected);
 

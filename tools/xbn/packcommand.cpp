@@ -29,7 +29,8 @@ PackRequest parsePackArguments(const QStringList& arguments)
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--corner")) {
             if (++i == arguments.size())
-                throw ToolError(QStringLiteral("--corner needs WxH"), ToolError::Kind::BadArguments);
+                throw ToolError(QStringLiteral("--corner needs WxH"),
+                                ToolError::Kind::BadArguments);
             request.defaultCorner = parseSize(arguments[i], 255, QStringLiteral("corner"));
         } else if (argument == QLatin1String("--keep-depth")) {
             request.keepDepth = true;
@@ -43,8 +44,9 @@ PackRequest parsePackArguments(const QStringList& arguments)
         throw ToolError(QStringLiteral("pack needs OUT.xbn and at least one IMAGE"),
                         ToolError::Kind::BadArguments);
     if (request.images.size() > static_cast<std::size_t>(basGeneral::kMaxThemeImages))
-        throw ToolError(QStringLiteral("a theme file holds at most %1 images").arg(basGeneral::kMaxThemeImages),
-                        ToolError::Kind::BadArguments);
+        throw ToolError(
+            QStringLiteral("a theme file holds at most %1 images").arg(basGeneral::kMaxThemeImages),
+            ToolError::Kind::BadArguments);
     return request;
 }
 
@@ -59,9 +61,11 @@ PackedImage packedImage(const ImageArgument& argument, const PackRequest& reques
 {
     const Size corner = argument.corner.value_or(request.defaultCorner);
     if (corner.height < 1)
-        throw ToolError(QStringLiteral("%1: a corner height of 0 cannot be stored; the loader would pass the image by")
-                            .arg(argument.path),
-                        ToolError::Kind::BadArguments);
+        throw ToolError(
+            QStringLiteral(
+                "%1: a corner height of 0 cannot be stored; the loader would pass the image by")
+                .arg(argument.path),
+            ToolError::Kind::BadArguments);
     const QByteArray bytes = readInputFile(argument.path);
     const platform::PicturePtr picture = readImage(bytes, argument.path);
     const bool asGiven = request.keepDepth && bytes.startsWith("BM");
@@ -77,7 +81,8 @@ void checkReadsBack(const QByteArray& theme, const std::vector<PackedImage>& ima
     QTemporaryFile file;
     if (!file.open() || file.write(theme) != theme.size() || !file.flush())
         throw ToolError(QStringLiteral("cannot write a temporary file to check %1").arg(output));
-    const QString failure = QStringLiteral("%1: the packed images would not read back as given").arg(output);
+    const QString failure
+        = QStringLiteral("%1: the packed images would not read back as given").arg(output);
     LoadedTheme loaded;
     try {
         loaded = loadTheme(file.fileName());

@@ -41,7 +41,8 @@ RenderRequest parseRenderArguments(const QStringList& arguments)
         } else if (++i < arguments.size()) {
             request.background = parseColour(arguments[i]);
         } else {
-            throw ToolError(QStringLiteral("--background needs RRGGBB"), ToolError::Kind::BadArguments);
+            throw ToolError(QStringLiteral("--background needs RRGGBB"),
+                            ToolError::Kind::BadArguments);
         }
     }
     if (positional.size() != 4)
@@ -51,7 +52,8 @@ RenderRequest parseRenderArguments(const QStringList& arguments)
     request.style = parseCount(positional[1], 332, QStringLiteral("style"));
     request.face = parseSize(positional[2], kLargestFace, QStringLiteral("face size"));
     if (request.face.width < 1 || request.face.height < 1)
-        throw ToolError(QStringLiteral("a face must be at least 1x1 pixels"), ToolError::Kind::BadArguments);
+        throw ToolError(QStringLiteral("a face must be at least 1x1 pixels"),
+                        ToolError::Kind::BadArguments);
     request.output = positional[3];
     return request;
 }

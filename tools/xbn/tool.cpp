@@ -10,13 +10,13 @@
 namespace xbn {
 namespace {
 
-const char kUsage[] =
-    "usage: xbn pack OUT.xbn [--corner WxH] [--keep-depth] IMAGE[@WxH]...\n"
-    "       xbn list THEME\n"
-    "       xbn extract THEME DIR\n"
-    "       xbn render THEME STYLE WxH OUT.png [--background RRGGBB]\n"
-    "Corner sizes are in pixels (default 5x5; the height 1 to 255, the width 0 to 255).\n"
-    "pack stores every image as a 24-bit bitmap; --keep-depth keeps bitmap files as they are.\n";
+const char kUsage[]
+    = "usage: xbn pack OUT.xbn [--corner WxH] [--keep-depth] IMAGE[@WxH]...\n"
+      "       xbn list THEME\n"
+      "       xbn extract THEME DIR\n"
+      "       xbn render THEME STYLE WxH OUT.png [--background RRGGBB]\n"
+      "Corner sizes are in pixels (default 5x5; the height 1 to 255, the width 0 to 255).\n"
+      "pack stores every image as a 24-bit bitmap; --keep-depth keeps bitmap files as they are.\n";
 
 using Command = std::function<void(const QStringList&, QTextStream&)>;
 
@@ -50,7 +50,8 @@ int runTool(const QStringList& arguments, QTextStream& out, QTextStream& err)
     }
     const auto command = commands().find(arguments[0]);
     if (command == commands().end())
-        return report(err, QStringLiteral("unknown command \"%1\"; try \"xbn --help\"").arg(arguments[0]), 2);
+        return report(
+            err, QStringLiteral("unknown command \"%1\"; try \"xbn --help\"").arg(arguments[0]), 2);
     try {
         command->second(arguments.mid(1), out);
         out.flush();

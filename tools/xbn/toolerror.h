@@ -12,7 +12,9 @@ public:
     enum class Kind { BadFile, BadArguments, AlreadyReported };
 
     explicit ToolError(const QString& message, Kind kind = Kind::BadFile)
-        : std::runtime_error(message.toStdString()), m_message(message), m_kind(kind)
+        : std::runtime_error(message.toStdString())
+        , m_message(message)
+        , m_kind(kind)
     {
     }
 
