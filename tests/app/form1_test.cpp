@@ -2,6 +2,7 @@
 
 #include "app/catalogue.h"
 #include "app/creditsline.h"
+#include "app/fontsubstitutes.h"
 #include "app/marqueeplaceholder.h"
 #include "platform/messagebox.h"
 #include "platform/urlopener.h"
@@ -9,6 +10,7 @@
 #include "resources/background.h"
 
 #include <QAbstractItemView>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -263,5 +265,20 @@ TEST_P(EndingButton, EndsTheEventLoop)
 }
 
 INSTANTIATE_TEST_SUITE_P(ExitAndX, EndingButton, ::testing::Values("ctlButton1", "ctlButton5"));
+
+} // namespace
+
+namespace {
+
+TEST(FontSubstitutes, DesignedFamiliesResolveToShippedOnes)
+{
+    app::installFontSubstitutes();
+    const std::vector<std::pair<const char*, const char*>> families{
+        {"MS Sans Serif", "DejaVu Sans"}, {"Tahoma", "DejaVu Sans"}, {"Berlin Sans FB", "Comfortaa"}};
+    for (const auto& [designed, shipped] : families)
+        EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(designed))).family(),
+                  QString::fromLatin1(shipped))
+            << designed;
+}
 
 } // namespace
