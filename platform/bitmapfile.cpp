@@ -47,6 +47,7 @@ struct BitmapHeader {
     std::uint16_t planes = 0;
     std::uint16_t bitsPerPixel = 0;
     std::uint32_t compression = kRgb;
+    std::uint32_t imageSize = 0;
     std::uint32_t coloursUsed = 0;
 
     bool isCore() const { return infoSize == kCoreHeader; }
@@ -100,6 +101,7 @@ BitmapHeader readHeader(QByteArrayView file)
     header.planes = readU16(file, at + 8);
     header.bitsPerPixel = readU16(file, at + 10);
     header.compression = readU32(file, at + 12);
+    header.imageSize = readU32(file, at + 16);
     header.coloursUsed = readU32(file, at + 28);
     return header;
 }
@@ -179,10 +181,10 @@ void checkPixelData(QByteArrayView file, const BitmapHeader& header, std::int64_
     const std::uint32_t pixelOffset = readU32(file, 10);
     if (pixelOffset < tableEnd || pixelOffset >= file.size())
         reject(QStringLiteral("the pixel data offset %1 lies outside the bitmap").arg(pixelOffset));
-    if (header.isRunLength())
-        return;
+    // Run-length coded pixels have no size of their own but the one the header may give.
     const std::int64_t stride = (header.width * header.bitsPerPixel + 31) / 32 * 4;
-    const std::int64_t needed = pixelOffset + stride * header.rows();
+    const std::int64_t needed
+        = pixelOffset + (header.isRunLength() ? header.imageSize : stride * header.rows());
     if (needed > file.size())
         reject(QStringLiteral("the pixel data needs %1 bytes but the bitmap holds %2")
                    .arg(needed)

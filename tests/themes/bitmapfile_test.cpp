@@ -269,11 +269,15 @@ TEST(LoadPicture, RejectsMalformedPalettesMasksAndRuns)
     QByteArray tooManyColours = withColoursUsed(rle8File(), 257);
     QByteArray shortTable = bitmapFile({40, 3, 2, 8, 0, palette(4), {}});
     QByteArray topDownRuns = rle8File(-2);
+    QByteArray cutRuns = rle8File();
+    cutRuns.chop(2);
+    putU32(cutRuns, 2, 0);
     const std::pair<QByteArray, const char*> cases[] = {
         {fields, "mask is empty"},
         {tooManyColours, "257 palette colours"},
         {shortTable, "colour table is cut short"},
         {topDownRuns, "top-down"},
+        {cutRuns, "needs 94 bytes but the bitmap holds 92"},
     };
     for (const auto& [file, says] : cases) {
         try {
