@@ -157,8 +157,7 @@ public:
             || destinationY >= m_height)
             return;
         const Channels p = m_source.at(x, y);
-        reinterpret_cast<QRgb*>(m_bits + destinationY * m_stride)[destinationX] =
-            packPixel(p.red, p.green, p.blue);
+        row(destinationY)[destinationX] = packPixel(p.red, p.green, p.blue);
     }
 
     // The cell of the source pixel at (x, y).
@@ -189,16 +188,15 @@ public:
             const Channels right{nearest(q.red + dk * rightSlopeRed),
                                  nearest(q.green + dk * rightSlopeGreen),
                                  nearest(q.blue + dk * rightSlopeBlue)};
-            fillLine(line(cell, k), left, right, cell.acrossQuotients, firstColumn, endColumn);
+            fillLine(row(cell.y + k) + cell.x + firstColumn, left, right, cell.acrossQuotients,
+                     firstColumn, endColumn);
         }
     }
 
 private:
-    QRgb* line(const Cell& cell, int k) const
-    {
-        return reinterpret_cast<QRgb*>(m_bits + (cell.y + k) * m_stride) + cell.x;
-    }
+    QRgb* row(int y) const { return reinterpret_cast<QRgb*>(m_bits + y * m_stride); }
 
+    // Pixels first … end − 1 of a cell line; pixels points at pixel first.
     static void fillLine(QRgb* pixels, const Channels& left, const Channels& right,
                          Quotients& across, int first, int end)
     {
@@ -207,9 +205,9 @@ private:
         const double stepBlue = across.of(right.blue - left.blue);
         for (int l = first; l < end; ++l) {
             const double dl = l;
-            pixels[l] = packPixel(nearest(left.red + dl * stepRed),
-                                  nearest(left.green + dl * stepGreen),
-                                  nearest(left.blue + dl * stepBlue));
+            pixels[l - first] = packPixel(nearest(left.red + dl * stepRed),
+                                          nearest(left.green + dl * stepGreen),
+                                          nearest(left.blue + dl * stepBlue));
         }
     }
 

@@ -65,6 +65,11 @@ TEST_F(SmoothStretchTest, EnlargementBlendsTowardTheNeighboursWithoutReachingThe
          rgbValue(58, 75, 82), rgbValue(28, 38, 41)},
     });
     EXPECT_EQ(destination.bitmap(), expected);
+
+    // Drawn partly off the destination, the visible part is the same.
+    PixelSurface clipped(filled(4, 2, kBehind));
+    stretch(source, {0, 0, 2, 1}, clipped, {-1, -1, 5, 3});
+    EXPECT_EQ(clipped.bitmap(), expected.copy(1, 1, 4, 2));
 }
 
 TEST_F(SmoothStretchTest, BlendedHalvesGoToTheEvenNeighbour)
