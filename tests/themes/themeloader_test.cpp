@@ -284,7 +284,7 @@ TEST_F(ThemeLoaderTest, ForgedSizesAreRefusedWithTheMessage)
     }
 }
 
-TEST_F(ThemeLoaderTest, LeavesAUsersButtonTmpAlone)
+TEST_F(ThemeLoaderTest, LeavesAUsersButtonTmpAloneAndWritesNoFile)
 {
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder()));
@@ -292,12 +292,17 @@ TEST_F(ThemeLoaderTest, LeavesAUsersButtonTmpAlone)
     ASSERT_TRUE(user.open(QIODevice::WriteOnly));
     user.write("the user's own notes");
     user.close();
+    const QString theme
+        = write(themeFile(record(5, 5, patternBitmap(9, 9, 1)) + QByteArray(40, '\0')));
+    const QStringList before = QDir(folder()).entryList(QDir::Files);
 
-    expectImages(load(themeFile(record(5, 5, patternBitmap(9, 9, 1)) + QByteArray(40, '\0'))),
-                 {patternImage(9, 9, 1)});
+    PictureList list;
+    basGeneral::LoadThemeFile(theme, list);
+    expectImages(list, {patternImage(9, 9, 1)});
 
     ASSERT_TRUE(user.open(QIODevice::ReadOnly));
     EXPECT_EQ(user.readAll(), QByteArray("the user's own notes"));
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files), before);
     QDir::setCurrent(previous);
 }
 
