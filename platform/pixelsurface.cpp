@@ -4,6 +4,7 @@
 #include <QPoint>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace platform {
@@ -12,6 +13,20 @@ namespace {
 constexpr QRgb kRgbMask = 0x00FFFFFF;
 constexpr QRgb kDefaultBrush = 0xFFFFFFFF;
 constexpr QRgb kNewBitmap = 0xFF000000;
+// The largest bitmap made, 256 MB: far beyond any screen, and well short of sizes
+// whose allocation the system may grant and then fail to back.
+constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
+
+// Fills a whole 32-bit bitmap. Written out rather than left to QImage::fill, whose
+// vectorised fill leaves the processor's wide registers in a state that slows down
+// the ordinary vector code of the stretch run right after it several times over.
+void fillAll(QImage& bitmap, QRgb pixel)
+{
+    for (int y = 0; y < bitmap.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(bitmap.scanLine(y));
+        std::fill_n(line, bitmap.width(), pixel);
+    }
+}
 
 } // namespace
 
@@ -25,11 +40,11 @@ PixelSurface::PixelSurface(const QImage& bitmap)
 PixelSurface PixelSurface::compatibleWithScreen(int width, int height)
 {
     PixelSurface surface;
-    if (width <= 0 || height <= 0)
+    if (width <= 0 || height <= 0 || std::int64_t{width} * height > kMaxPixels)
         return surface;
     surface.m_bitmap = QImage(width, height, QImage::Format_RGB32);
     if (!surface.m_bitmap.isNull())
-        surface.m_bitmap.fill(kNewBitmap);
+        fillAll(surface.m_bitmap, kNewBitmap);
     return surface;
 }
 
@@ -68,7 +83,7 @@ bool PixelSurface::floodFill(int x, int y, ColourValue boundary)
     for (int row = 0; row < height && !bounded; ++row)
         bounded = std::any_of(line(row), line(row) + width, isBorder);
     if (!bounded) {
-        m_bitmap.fill(kDefaultBrush);
+        fillAll(m_bitmap, kDefaultBrush);
         return true;
     }
 

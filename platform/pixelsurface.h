@@ -21,7 +21,8 @@ public:
     explicit PixelSurface(const QImage& bitmap);
 
     // A new screen-compatible bitmap of the size, black throughout. A zero or
-    // negative side, or a size that cannot be allocated, gives a surface with no bitmap.
+    // negative side, more than 2^26 pixels, or a size that cannot be allocated gives
+    // a surface with no bitmap.
     static PixelSurface compatibleWithScreen(int width, int height);
 
     bool hasBitmap() const { return !m_bitmap.isNull(); }

@@ -28,6 +28,7 @@ TEST(PixelSurfaceTest, ReadsFailOutsideTheBitmapOrWithoutOne)
     EXPECT_EQ(none.pixel(0, 0), -1);
     EXPECT_FALSE(PixelSurface::compatibleWithScreen(0, 5).hasBitmap());
     EXPECT_FALSE(PixelSurface::compatibleWithScreen(5, -1).hasBitmap());
+    EXPECT_FALSE(PixelSurface::compatibleWithScreen(1 << 14, (1 << 12) + 1).hasBitmap());
 }
 
 TEST(PixelSurfaceTest, FloodFillPaintsWhiteUpToTheBoundary)

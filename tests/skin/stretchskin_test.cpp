@@ -191,6 +191,11 @@ TEST_F(StretchSkinTest, TargetWithoutUsableSizeDrawsNothing)
             EXPECT_EQ(r.height, c.expectedHeight) << c.name;
         }
     }
+    // A face far beyond any screen gets no work surface; in fast mode, whose pieces
+    // are not limited to 16 bits, that simply draws nothing.
+    Request huge{75, 75, 2000000000, 375, false, kButtonFace};
+    EXPECT_EQ(render(platform::makePicture(buttonSkin()), huge, 129, 25),
+              filled(129, 25, kBehind));
 }
 
 // Without a source the nine pieces draw nothing and the prepared work surface
