@@ -86,6 +86,17 @@ TEST_F(SmoothStretchTest, BlendedHalvesGoToTheEvenNeighbour)
                         rgbValue(0, 5, 7), rgbValue(0, 7, 9), rgbValue(0, 4, 4)}}));
 }
 
+TEST_F(SmoothStretchTest, ColumnCellsBlendDownwardWithHalvesToEven)
+{
+    // Two pixels down onto three: the rows end at nearest(1.5) = 2 and 3, so the
+    // first cell is two lines high and its second line lies half-way.
+    const PixelSurface source(imageOf({{rgbValue(0, 1, 3)}, {rgbValue(1, 2, 0)}}));
+    PixelSurface destination(filled(1, 3, kBehind));
+    stretch(source, {0, 0, 1, 2}, destination, {0, 0, 1, 3});
+    EXPECT_EQ(destination.bitmap(),
+              imageOf({{rgbValue(0, 1, 3)}, {rgbValue(0, 2, 2)}, {rgbValue(1, 2, 0)}}));
+}
+
 TEST_F(SmoothStretchTest, ReductionDropsTheSourcePixelsWhoseCellIsEmpty)
 {
     // 5 × 3 onto 2 × 2: the column ends are 0, 1, 1, 2, 2 and the row ends 1, 1, 2,
