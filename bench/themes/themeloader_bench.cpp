@@ -110,8 +110,11 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            m_seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        // With repetitions only the median of each benchmark is kept.
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Aggregate || run.aggregate_name == "median")
+                m_seconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
     }
     void Finalize() override
     {
