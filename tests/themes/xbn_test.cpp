@@ -142,6 +142,23 @@ TEST_F(XbnTest, AFailedLoadShowsTheLoadersMessageAndExitsOne)
     EXPECT_FALSE(QFileInfo::exists(path("out/0001.bmp")));
 }
 
+// Pixels holding a record's pattern, corner sizes and "BM", would mislead the loader's
+// scan in any image but the first: pack refuses to write such a theme.
+TEST_F(XbnTest, PackRefusesImagesThatWouldNotReadBack)
+{
+    QImage recordLike(4, 2, QImage::Format_RGB32);
+    recordLike.fill(qRgb(0, 0, 0));
+    const QRgb pattern[] = {qRgb(0, 0, 1), qRgb(0, 5, 0), qRgb('B', 0, 0), qRgb(0, 0, 'M')};
+    for (int x = 0; x < 4; ++x)
+        recordLike.setPixel(x, 1, pattern[x]);
+    const ToolRun result
+        = run({"pack", path("t.xbn"), pngOf("a.png", themetest::patternImage(6, 6, 1)),
+               pngOf("b.png", recordLike)});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains("would not read back")) << result.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path("t.xbn")));
+}
+
 struct BadCall {
     QStringList arguments;
     int status;
