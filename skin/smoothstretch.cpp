@@ -112,13 +112,24 @@ public:
 
     Channels at(int x, int y) const
     {
-        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        if (!contains(x, y))
             return split(-1);
-        return split(
-            platform::fromPixel(reinterpret_cast<const QRgb*>(m_bits + y * m_stride)[x]));
+        return split(platform::fromPixel(pixel(x, y)));
     }
 
+    // The pixel a one-pixel cell takes: the source pixel itself, opaque, or for a
+    // read outside (red −1, written as 0) black.
+    QRgb copyOf(int x, int y) const { return contains(x, y) ? pixel(x, y) | kOpaque : kOpaque; }
+
 private:
+    static constexpr QRgb kOpaque = 0xFF000000;
+
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+    QRgb pixel(int x, int y) const
+    {
+        return reinterpret_cast<const QRgb*>(m_bits + y * m_stride)[x];
+    }
+
     const uchar* m_bits;
     qsizetype m_stride;
     int m_width;
@@ -156,8 +167,7 @@ public:
         if (destinationX < 0 || destinationY < 0 || destinationX >= m_width
             || destinationY >= m_height)
             return;
-        const Channels p = m_source.at(x, y);
-        row(destinationY)[destinationX] = packPixel(p.red, p.green, p.blue);
+        row(destinationY)[destinationX] = m_source.copyOf(x, y);
     }
 
     // The cell of the source pixel at (x, y).

@@ -125,6 +125,17 @@ TEST_F(SmoothStretchTest, UnscaledPieceAtTheBitmapsEdgeIsCopiedExactly)
     EXPECT_EQ(destination.bitmap(), image.copy(3, 2, 3, 2));
 }
 
+TEST_F(SmoothStretchTest, SourcePixelOutsideTheBitmapComesOutBlack)
+{
+    // A read outside is −1: red −1, written as 0, with green and blue 0.
+    const QImage image = patternedSkin(2, 1);
+    const PixelSurface source(image);
+    PixelSurface destination(filled(2, 1, kBehind));
+    stretch(source, {1, 0, 2, 1}, destination, {0, 0, 2, 1});
+    EXPECT_EQ(at(destination.bitmap(), 0, 0), at(image, 1, 0));
+    EXPECT_EQ(at(destination.bitmap(), 1, 0), kBlack);
+}
+
 struct DrawsNothingCase {
     const char* name;
     PixelRect from;
