@@ -108,6 +108,15 @@ TEST(TransparentCopyTest, ClipsToTheDestinationAndSkipsSamplesOffTheSource)
     EXPECT_EQ(at(destination, 2, 0), kBehind);
 }
 
+TEST(TransparentCopyTest, DestinationOfAnotherFormatIsConvertedFirst)
+{
+    const QImage source = patternedSkin(2, 2);
+    QImage destination = filled(2, 2, kBehind).convertToFormat(QImage::Format_RGB888);
+    platform::transparentCopy(destination, {0, 0, 2, 2}, source, {0, 0, 2, 2}, kMagenta);
+    EXPECT_EQ(destination.format(), QImage::Format_RGB32);
+    EXPECT_EQ(destination, source);
+}
+
 TEST(KeyColourTest, TopLeftCandidateIsTheKeyAnythingElseMagenta)
 {
     const ColourValue candidates[] = {
