@@ -4,10 +4,12 @@ namespace app {
 
 QString creditsLine()
 {
-    return QStringLiteral(" Nokia  keypad ic finder - v.1.00") + QString(22, QLatin1Char(' ')) +
-           QStringLiteral("Written by Vantrel devs, Maribor, Slovenia") +
-           QString(10, QLatin1Char('.')) + QStringLiteral("Data: service guides ") +
-           QString(14, QLatin1Char('.')) + QStringLiteral(" Thanks to  Ilka Bertrand and  Tomasz ");
+    const auto blanks = [](int count) { return QString(count, QLatin1Char(' ')); };
+    const auto stops = [](int count) { return QString(count, QLatin1Char('.')); };
+    return QStringLiteral(" Nokia  keypad ic finder - v.1.00") + blanks(22) +
+           QStringLiteral("written by the Vantrel team, online, Earth") + stops(10) +
+           QStringLiteral("data from team notes ") + stops(14) +
+           QStringLiteral(" thanks to  Qt developers and  Debian ");
 }
 
 } // namespace app

@@ -1,15 +1,16 @@
 #include "app/form1.h"
 
 #include "app/about.h"
-#include "app/buttonplaceholder.h"
 #include "app/centring.h"
 #include "app/creditsline.h"
 #include "app/linkarea.h"
-#include "app/marqueeplaceholder.h"
 #include "app/modelbox.h"
+#include "app/storedsets.h"
+#include "app/twipsplacement.h"
 #include "app/weblinks.h"
+#include "button/ctlbutton.h"
+#include "marquee/display.h"
 #include "platform/modal.h"
-#include "platform/units.h"
 #include "platform/urlopener.h"
 #include "resources/artwork.h"
 
@@ -22,43 +23,12 @@
 namespace app {
 namespace {
 
-// Where a control sits, in twips from the client area's top-left corner.
-struct Placement {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
 constexpr Placement kCombo1{240, 2760, 5175, 360};
-struct ButtonDesign {
-    const char* caption;
-    Placement at;
-};
-constexpr std::array<ButtonDesign, 5> kButtons{{
-    {"Exit", {5160, 5680, 1215, 495}},
-    {"About", {3840, 5680, 1215, 495}},
-    {"Select Brand", {2160, 2280, 1935, 375}},
-    {"Select Model", {240, 2280, 1935, 375}},
-    {"X", {6120, 120, 375, 255}},
-}};
 constexpr Placement kPicture{240, 3240, 6255, 2295};
-constexpr Placement kDisplay1{240, 7680, 6240, 330};
 constexpr Placement kLabel1{240, 6480, 6135, 855};
 constexpr Placement kLabel2{720, 960, 1215, 975};
 
-constexpr int kScrollRateMilliseconds = 150;
-
-// Whole pixels from twips; 5680 twips (378 2/3 pixels) becomes 379.
-int pixels(int twips)
-{
-    return static_cast<int>(platform::roundHalfEven(double(twips) / platform::kTwipsPerPixel));
-}
-
-void place(QWidget& control, const Placement& at)
-{
-    control.setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
-}
+constexpr std::int16_t kScrollRateMilliseconds = 150;
 
 QIcon finderIcon()
 {
@@ -68,13 +38,12 @@ QIcon finderIcon()
     return icon;
 }
 
-// ctlButton1 to ctlButton5 by index 0 to 4.
-ButtonPlaceholder* makeButton(QWidget* parent, std::size_t index)
+// ctlButton1 to ctlButton5 by index 0 to 4, dressed from their stored sets.
+ctlButton* makeButton(QWidget* parent, std::size_t index, const platform::StoredForm& storedSets)
 {
-    auto* button = new ButtonPlaceholder(parent);
+    auto* button = new ctlButton(parent);
     button->setObjectName(QStringLiteral("ctlButton%1").arg(index + 1));
-    button->setCaption(QString::fromLatin1(kButtons[index].caption));
-    place(*button, kButtons[index].at);
+    restoreButton(*button, storedSets);
     return button;
 }
 
@@ -104,7 +73,7 @@ Form1::Form1(QWidget* parent)
     setWindowTitle(QString());
     setWindowIcon(finderIcon());
     setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
-    createControls();
+    createControls(form1StoredSets());
     connectEvents();
     Form_Load();
     centreOnScreen(*this);
@@ -119,21 +88,21 @@ Form1::~Form1()
 }
 
 // Children are created in tab order, which is also the order Qt's focus chain follows.
-void Form1::createControls()
+void Form1::createControls(const platform::StoredForm& storedSets)
 {
     m_combo1 = new ModelBox(this);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     place(*m_combo1, kCombo1);
 
     for (std::size_t i = 0; i < 4; ++i)
-        m_buttons[i] = makeButton(this, i);
+        m_buttons[i] = makeButton(this, i, storedSets);
     for (std::size_t i = 0; i < m_pictures.size(); ++i)
         m_pictures[i] = makePicture(this, static_cast<int>(i) + 1);
-    m_buttons[4] = makeButton(this, 4);
+    m_buttons[4] = makeButton(this, 4, storedSets);
 
-    m_display1 = new MarqueePlaceholder(this);
+    m_display1 = new marquee::Display(this);
     m_display1->setObjectName(QStringLiteral("Display1"));
-    place(*m_display1, kDisplay1);
+    restoreDisplay(*m_display1, storedSets);
 
     m_label1 = new LinkArea(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
@@ -147,9 +116,9 @@ void Form1::connectEvents()
 {
     connect(m_combo1, &QComboBox::editTextChanged, this, &Form1::lookUpModelBoxText);
     connect(m_combo1, &QComboBox::activated, this, &Form1::lookUpModelBoxText);
-    connect(m_buttons[0], &ButtonPlaceholder::Click, this, &endProgram);
-    connect(m_buttons[1], &ButtonPlaceholder::Click, this, &Form1::showAbout);
-    connect(m_buttons[4], &ButtonPlaceholder::Click, this, &endProgram);
+    connect(m_buttons[0], &ctlButton::Click, this, &endProgram);
+    connect(m_buttons[1], &ctlButton::Click, this, &Form1::showAbout);
+    connect(m_buttons[4], &ctlButton::Click, this, &endProgram);
     connect(m_label1, &LinkArea::Click, this, [] { platform::openUrl(forumPage()); });
     connect(m_label2, &LinkArea::Click, this, [] { platform::openUrl(siteHomePage()); });
 }

@@ -4,23 +4,29 @@
 
 #include <QImage>
 #include <QWidget>
-
 #include <array>
 #include <memory>
 
 class QLabel;
+class ctlButton;
+
+namespace marquee {
+class Display;
+}
+
+namespace platform {
+struct StoredForm;
+}
 
 namespace app {
 
 class about;
-class ButtonPlaceholder;
 class LinkArea;
-class MarqueePlaceholder;
 class ModelBox;
 
 // The finder's main window: a borderless picture of a chat-program window with the
-// model box, the four IC pictures, five buttons, the marquee and two link areas laid
-// over it. Typing or picking a model number shows the picture of its keypad IC.
+// model box, the four IC pictures, five skinned buttons, the LED marquee and two link
+// areas laid over it. Typing or picking a model number shows the picture of its keypad IC.
 class Form1 : public QWidget, private IcPictures {
     Q_OBJECT
 public:
@@ -34,7 +40,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void createControls();
+    void createControls(const platform::StoredForm& storedSets);
     void connectEvents();
     void Form_Load();
     void lookUpModelBoxText();
@@ -43,9 +49,9 @@ private:
 
     QImage m_background;
     ModelBox* m_combo1 = nullptr;
-    std::array<ButtonPlaceholder*, 5> m_buttons{};
+    std::array<ctlButton*, 5> m_buttons{};
     std::array<QLabel*, kIcGroupCount> m_pictures{};
-    MarqueePlaceholder* m_display1 = nullptr;
+    marquee::Display* m_display1 = nullptr;
     LinkArea* m_label1 = nullptr;
     LinkArea* m_label2 = nullptr;
     std::unique_ptr<about> m_about;

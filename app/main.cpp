@@ -1,5 +1,6 @@
 #include "app/fontsubstitutes.h"
 #include "app/form1.h"
+#include "platform/firstpainttrace.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("vantrel"));
     app::installFontSubstitutes();
     app::Form1 form;
+    platform::traceFirstPaint(form);
     form.show();
     return QApplication::exec();
 }

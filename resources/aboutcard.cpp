@@ -67,10 +67,10 @@ void drawTexts(QPainter& painter)
     painter.setPen(kCreditBlue);
     painter.setFont(artworkFont(QString::fromLatin1(kSans), 11));
     const QStringList credits{
-        QStringLiteral("Written by the Vantrel developers"),
-        QStringLiteral("Maribor, Slovenia \u2013 vantrel@example.org"),
-        QStringLiteral("Model data: handset service manuals"),
-        QStringLiteral("Thanks to Ilka Bertrand and Tomasz Reyes"),
+        QStringLiteral("Written by the Vantrel team"),
+        QStringLiteral("Built with Qt 6 on Debian 12"),
+        QStringLiteral("Model data: the team\u2019s notes"),
+        QStringLiteral("Thanks to the Qt developers and Debian"),
     };
     int baseline = 166;
     for (const QString& line : credits) {

@@ -1,5 +1,7 @@
 #include "resources/artwork.h"
 
+#include <QFile>
+
 // The resources live in a static library, so they are registered on first use rather
 // than by a static initialiser that the linker could leave out.
 static void registerArtwork()
@@ -8,12 +10,28 @@ static void registerArtwork()
 }
 
 namespace artwork {
+namespace {
 
-QImage image(const QString& file)
+QString resourcePath(const QString& file)
 {
     static const bool registered = (registerArtwork(), true);
     Q_UNUSED(registered);
-    return QImage(QStringLiteral(":/artwork/") + file);
+    return QStringLiteral(":/artwork/") + file;
+}
+
+} // namespace
+
+QImage image(const QString& file)
+{
+    return QImage(resourcePath(file));
+}
+
+QByteArray contents(const QString& file)
+{
+    QFile resource(resourcePath(file));
+    if (!resource.open(QIODevice::ReadOnly))
+        return {};
+    return resource.readAll();
 }
 
 } // namespace artwork

@@ -1,18 +1,20 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QPoint>
 #include <QString>
-
 #include <array>
 
-// The pictures the program is supplied with: generated at build time by the painters in
-// this folder and compiled into the program as Qt resources.
+// The pictures the program is supplied with, and the main window's form file: generated
+// at build time by the code in this folder and compiled into the program as Qt resources.
 namespace artwork {
 
 inline constexpr char kBackgroundFile[] = "background.png";
 inline constexpr char kAboutCardFile[] = "aboutcard.png";
 inline constexpr char kHandCursorFile[] = "handcursor.png";
+// The main window's form file: its buttons' and marquee's stored sets.
+inline constexpr char kForm1File[] = "form1.vform";
 
 // The link pointer's hot spot: the tip of the hand's index finger.
 inline constexpr QPoint kHandCursorHotSpot{12, 1};
@@ -33,5 +35,8 @@ inline QString iconFile(int size)
 
 // A supplied picture by its file name; a null image for a name that is not supplied.
 QImage image(const QString& file);
+
+// A supplied file's bytes; empty for a name that is not supplied.
+QByteArray contents(const QString& file);
 
 } // namespace artwork

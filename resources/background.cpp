@@ -1,6 +1,7 @@
 #include "resources/background.h"
 
 #include "resources/artworkfont.h"
+#include "resources/buttonskins.h"
 #include "resources/handsetdrawing.h"
 
 #include <QLinearGradient>
@@ -100,7 +101,9 @@ void drawTitleStrip(QPainter& painter)
     drawWindowButton(painter, kMaximiseGlyph, QColor(96, 96, 102));
     painter.setPen(QPen(QColor(235, 235, 235), 1.5));
     painter.drawRect(kMaximiseGlyph.adjusted(8, 4, -8, -5));
-    drawWindowButton(painter, kCloseGlyph, QColor(190, 40, 36));
+    // The close button's own skin lies exactly over this glyph, so both are one face.
+    painter.drawImage(kCloseGlyph.topLeft(), drawSkinSetC().normal);
+    painter.setPen(QPen(QColor(235, 235, 235), 2.0));
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF cross = QRectF(kCloseGlyph).adjusted(8.5, 4.5, -8.5, -4.5);
     painter.drawLine(cross.topLeft(), cross.bottomRight());

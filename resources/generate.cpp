@@ -1,8 +1,9 @@
-// Draws every picture the program is supplied with into the given folder, together with
-// the resource list that compiles them into the program. Runs at build time.
+// Draws every picture the program is supplied with into the given folder, writes the main
+// window's form file, and lists them all for the resource compiler. Runs at build time.
 #include "resources/aboutcard.h"
 #include "resources/artwork.h"
 #include "resources/background.h"
+#include "resources/form1storedform.h"
 #include "resources/handcursor.h"
 #include "resources/icon.h"
 #include "resources/icpicture.h"
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
-
 #include <cstdio>
 
 namespace {
@@ -19,6 +19,17 @@ namespace {
 bool save(const QImage& image, const QDir& folder, const QString& file, QStringList& written)
 {
     if (!image.save(folder.filePath(file), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(file)));
+        return false;
+    }
+    written << file;
+    return true;
+}
+
+bool saveText(const QByteArray& text, const QDir& folder, const QString& file, QStringList& written)
+{
+    QFile out(folder.filePath(file));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(text) != text.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(file)));
         return false;
     }
@@ -66,6 +77,8 @@ int main(int argc, char** argv)
                         written);
     for (const int size : artwork::kIconSizes)
         ok = ok && save(artwork::drawIcon(size), folder, artwork::iconFile(size), written);
+    ok = ok && saveText(platform::formToText(artwork::form1StoredForm()), folder,
+                        QString::fromLatin1(artwork::kForm1File), written);
     if (!ok || !writeResourceList(folder, written))
         return 1;
     return 0;

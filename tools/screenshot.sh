@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the real program on a virtual X display, types model numbers into the model box
-# as a user would, opens the about window and saves what the screen shows at each step.
+# Runs the real program on a virtual X display and saves what the screen shows at each
+# step: the window at rest, Exit hovered, X held down, model numbers typed into the model
+# box as a user would, and the about window open and closed.
 #
 #   tools/screenshot.sh [PROGRAM] [OUTPUT-FOLDER]
 #
@@ -67,28 +68,48 @@ border=$(awk '/Border width:/ {print $3}' <<<"$geometry")
 echo "window ${w}x${h} at ${x},${y}, border ${border}"
 shot 1-start
 
+# Exit under the pointer glows green; moving away brings the normal face back.
+xdotool mousemove --window "$window" 384 395
+sleep 0.5
+shot 2-exit-hovered
+xdotool mousemove --window "$window" 200 100
+sleep 0.3
+
+# X held down shows its dark pressed face; released off the button it does not click.
+xdotool mousemove --window "$window" 420 16 mousedown 1
+sleep 0.5
+shot 3-x-pressed
+xdotool mousemove --window "$window" 200 100 mouseup 1
+sleep 0.5
+if ! kill -0 "$app_pid" 2>/dev/null; then
+  echo "releasing X off the button ended the program" >&2; exit 1
+fi
+
 xdotool windowfocus --sync "$window"
-# Replace the invitation text, as a user selecting it and typing would.
+# Replace the invitation text, as a user clicking into the box, selecting it all and
+# typing would (pressing X took the focus).
+xdotool mousemove --window "$window" 150 196 click 1
+sleep 0.3
 xdotool key --window "$window" ctrl+a
 xdotool type --window "$window" --delay 80 6220c
 sleep 0.5
-shot 2-6220c
-expect_picture 2 2-6220c
+shot 4-6220c
+expect_picture 2 4-6220c
 xdotool key --window "$window" BackSpace
 sleep 0.5
-shot 3-6220
-expect_picture 3 3-6220
+shot 5-6220
+expect_picture 3 5-6220
 
 # The About button, then a click on the card to close it.
 xdotool mousemove --window "$window" 296 395 click 1
 sleep 1
-shot 4-about
+shot 6-about
 if ! xdotool search --onlyvisible --name '^Form2' >/dev/null; then
   echo "the about window did not open" >&2; status=1
 fi
 xdotool mousemove $((screen_w / 2)) $((screen_h / 2)) click 1
 sleep 0.5
-shot 5-about-closed
+shot 7-about-closed
 if xdotool search --onlyvisible --name '^Form2' >/dev/null; then
   echo "the about window did not close" >&2; status=1
 fi

@@ -1,11 +1,9 @@
-#include "finderwindow.h"
-
 #include "app/about.h"
+#include "finderwindow.h"
 #include "platform/urlopener.h"
 #include "resources/artwork.h"
 
 #include <QTimer>
-
 #include <functional>
 #include <vector>
 
@@ -20,22 +18,29 @@ app::about* aboutWindow()
     return nullptr;
 }
 
-// Clicks About and runs the check while the about window is up; the check must close it.
+// Clicks About and runs the check once the about window is up; the check must close it.
+// The button pumps events while it is pressed, so the check waits for the window rather
+// than for the next pass of the event loop.
 class AboutFromTheFinder : public FinderWindow {
 protected:
     void whileOpen(const std::function<void(app::about&)>& check)
     {
         bool checked = false;
-        QTimer::singleShot(0, [&] {
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
             app::about* window = aboutWindow();
-            ASSERT_NE(window, nullptr);
-            EXPECT_TRUE(window->isVisible());
+            if (!window || !window->isVisible())
+                return;
+            poll.stop();
             checked = true;
             check(*window);
             if (window->isVisible())
                 window->close(); // never leave the test stuck in the modal loop
         });
+        poll.start();
         click("ctlButton2");
+        poll.stop();
         EXPECT_TRUE(checked);
     }
 };

@@ -1,9 +1,9 @@
-#include "finderwindow.h"
-
 #include "app/catalogue.h"
 #include "app/creditsline.h"
 #include "app/fontsubstitutes.h"
-#include "app/marqueeplaceholder.h"
+#include "button/ctlbutton.h"
+#include "finderwindow.h"
+#include "marquee/display.h"
 #include "platform/messagebox.h"
 #include "platform/urlopener.h"
 #include "resources/artwork.h"
@@ -13,7 +13,6 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QTimer>
-
 #include <optional>
 #include <vector>
 
@@ -89,7 +88,7 @@ TEST_F(FinderWindow, ControlsSitWhereTheyGoInTabOrder)
     const std::vector<const char*> captions{"Exit", "About", "Select Brand", "Select Model", "X"};
     for (std::size_t i = 0; i < captions.size(); ++i) {
         const QString name = QStringLiteral("ctlButton%1").arg(i + 1);
-        EXPECT_EQ(control(qPrintable(name))->property("Caption").toString(),
+        EXPECT_EQ(control<ctlButton>(qPrintable(name))->Caption(),
                   QString::fromLatin1(captions[i]));
     }
 }
@@ -111,7 +110,7 @@ TEST_F(FinderWindow, ControlsLieOverTheirPaintedParts)
 
 TEST_F(FinderWindow, LoadStartsTheMarqueeOnTheCreditsLine)
 {
-    auto* display = control<app::MarqueePlaceholder>("Display1");
+    auto* display = control<marquee::Display>("Display1");
     EXPECT_EQ(display->Caption(), app::creditsLine());
     EXPECT_EQ(display->Caption().size(), 180);
     EXPECT_TRUE(display->Scroll());
@@ -256,12 +255,18 @@ class EndingButton : public FinderWindow, public ::testing::WithParamInterface<c
 TEST_P(EndingButton, EndsTheEventLoop)
 {
     const char* name = GetParam();
-    QTimer::singleShot(200, [this, name] { click(name); });
+    auto* display = control<marquee::Display>("Display1");
+    std::int16_t positionAtClick = 0;
+    QTimer::singleShot(400, [this, name, display, &positionAtClick] {
+        positionAtClick = display->scrollPosition();
+        click(name);
+    });
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     guard.start(5000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_GT(positionAtClick, 1) << "the marquee was scrolling";
 }
 
 INSTANTIATE_TEST_SUITE_P(ExitAndX, EndingButton, ::testing::Values("ctlButton1", "ctlButton5"));
@@ -274,7 +279,9 @@ TEST(FontSubstitutes, DesignedFamiliesResolveToShippedOnes)
 {
     app::installFontSubstitutes();
     const std::vector<std::pair<const char*, const char*>> families{
-        {"MS Sans Serif", "DejaVu Sans"}, {"Tahoma", "DejaVu Sans"}, {"Berlin Sans FB", "Comfortaa"}};
+        {"MS Sans Serif", "DejaVu Sans"},
+        {"Tahoma", "DejaVu Sans"},
+        {"Berlin Sans FB", "Comfortaa"}};
     for (const auto& [designed, shipped] : families)
         EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(designed))).family(),
                   QString::fromLatin1(shipped))
