@@ -261,9 +261,10 @@ private:
 // processor has it. Besides the wider vectors, that keeps its vector code apart from
 // the wide-register state that other code (Qt's own fills among it) leaves behind,
 // which slows plain SSE code down several times over. Both builds do the same
-// arithmetic, without fused multiply-adds, and so give the same pixels.
+// arithmetic, without fused multiply-adds, and so give the same pixels. Everything
+// the stretch calls is built into each version, so none of it runs as plain SSE.
 #if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target_clones("avx2", "default")))
+__attribute__((target_clones("avx2", "default"), flatten))
 #endif
 void SmoothStretch(const platform::PixelSurface& source, std::int16_t sourceX,
                    std::int16_t sourceY, std::int16_t sourceWidth, std::int16_t sourceHeight,
