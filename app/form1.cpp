@@ -33,7 +33,7 @@ constexpr std::int16_t kScrollRateMilliseconds = 150;
 QIcon finderIcon()
 {
     QIcon icon;
-    for (const int size : artwork::kIconSizes)
+    for (const int size : artwork::kWindowIconSizes)
         icon.addPixmap(QPixmap::fromImage(artwork::image(artwork::iconFile(size))));
     return icon;
 }
@@ -52,7 +52,6 @@ QLabel* makePicture(QWidget* parent, int group)
     auto* picture = new QLabel(parent);
     picture->setObjectName(QStringLiteral("Picture%1").arg(group));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap::fromImage(artwork::image(artwork::icPictureFile(group))));
     picture->setFocusPolicy(Qt::TabFocus);
     place(*picture, kPicture);
     return picture;
@@ -139,9 +138,14 @@ void Form1::lookUpModelBoxText()
     LookupModel(m_combo1->currentText().toStdString(), *this);
 }
 
+// A picture is decoded when it is first shown, so that start-up does not wait for four
+// pictures of which it shows none.
 void Form1::setPictureVisible(int index, bool visible)
 {
-    m_pictures[static_cast<std::size_t>(index)]->setVisible(visible);
+    QLabel* picture = m_pictures[static_cast<std::size_t>(index)];
+    if (visible && picture->pixmap().isNull())
+        picture->setPixmap(QPixmap::fromImage(artwork::image(artwork::icPictureFile(index + 1))));
+    picture->setVisible(visible);
 }
 
 void Form1::showAbout()

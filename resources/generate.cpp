@@ -18,7 +18,8 @@ namespace {
 
 bool save(const QImage& image, const QDir& folder, const QString& file, QStringList& written)
 {
-    if (!image.save(folder.filePath(file), "PNG")) {
+    // The file's suffix names its format.
+    if (!image.save(folder.filePath(file))) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(file)));
         return false;
     }
@@ -44,8 +45,11 @@ bool writeResourceList(const QDir& folder, const QStringList& files)
         return false;
     QTextStream out(&list);
     out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/artwork\">\n";
+    // Bitmaps are stored as they are: the program maps them instead of inflating them.
     for (const QString& file : files)
-        out << "  <file>" << file << "</file>\n";
+        out << (file.endsWith(QLatin1String(".bmp")) ? "  <file compression-algorithm=\"none\">"
+                                                     : "  <file>")
+            << file << "</file>\n";
     out << "</qresource>\n</RCC>\n";
     return out.status() == QTextStream::Ok;
 }

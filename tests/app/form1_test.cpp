@@ -121,6 +121,9 @@ TEST_F(FinderWindow, TypingShowsThePictureOfTheNamedModelOnly)
 {
     typeIntoModelBox(QStringLiteral("6220c"));
     EXPECT_EQ(shownPictures(), kPicture2);
+    EXPECT_EQ(
+        control<QLabel>("Picture2")->pixmap().toImage().convertToFormat(QImage::Format_RGB888),
+        artwork::image(artwork::icPictureFile(2)).convertToFormat(QImage::Format_RGB888));
     QTest::keyClick(combo(), Qt::Key_Backspace);
     EXPECT_EQ(combo()->currentText(), QStringLiteral("6220"));
     EXPECT_EQ(shownPictures(), kPicture3);
