@@ -8,7 +8,10 @@ void installFontSubstitutes()
 {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
-    QFont::insertSubstitution(QStringLiteral("Berlin Sans FB"), QStringLiteral("Comfortaa"));
+    // The close button's display face: the rounded one the set-up installs, else the sans
+    // every Debian desktop has rather than whatever the font matcher would pick.
+    QFont::insertSubstitutions(QStringLiteral("Berlin Sans FB"),
+                               {QStringLiteral("Comfortaa"), QStringLiteral("DejaVu Sans")});
 }
 
 } // namespace app
