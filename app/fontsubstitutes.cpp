@@ -1,6 +1,7 @@
 #include "app/fontsubstitutes.h"
 
 #include <QFont>
+#include <QStringList>
 
 namespace app {
 
@@ -10,8 +11,9 @@ void installFontSubstitutes()
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
     // The close button's display face: the rounded one the set-up installs, else the sans
     // every Debian desktop has rather than whatever the font matcher would pick.
-    QFont::insertSubstitutions(QStringLiteral("Berlin Sans FB"),
-                               {QStringLiteral("Comfortaa"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Berlin Sans FB"),
+        QStringList{QStringLiteral("Comfortaa"), QStringLiteral("DejaVu Sans")});
 }
 
 } // namespace app
