@@ -11,14 +11,26 @@ EventPass& currentPass()
     return pass;
 }
 
+int& holdDepth()
+{
+    static int depth = 0;
+    return depth;
+}
+
 } // namespace
+
+UserInputHold::UserInputHold() { ++holdDepth(); }
+UserInputHold::~UserInputHold() { --holdDepth(); }
+
+bool userInputHeld() { return holdDepth() > 0; }
 
 void pumpEvents()
 {
     if (const EventPass& pass = currentPass())
         pass();
     else if (QCoreApplication::instance())
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::processEvents(userInputHeld() ? QEventLoop::ExcludeUserInputEvents
+                                                        : QEventLoop::AllEvents);
 }
 
 EventPass setEventPass(EventPass pass)

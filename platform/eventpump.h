@@ -14,4 +14,19 @@ void pumpEvents();
 // restores the desktop's own pass.
 EventPass setEventPass(EventPass pass);
 
+// While a hold is alive, passes leave user input queued; it is handled, in order,
+// once the hold ends. A pointer handler that pumps (through the busy guard or a
+// redraw) holds input, so that the release following its own press is not handled
+// before the press itself has finished, which would lose the click.
+class UserInputHold {
+public:
+    UserInputHold();
+    ~UserInputHold();
+    UserInputHold(const UserInputHold&) = delete;
+    UserInputHold& operator=(const UserInputHold&) = delete;
+};
+
+// Whether a pass now leaves user input queued.
+bool userInputHeld();
+
 } // namespace platform

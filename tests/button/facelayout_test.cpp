@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using button::FaceArrangement;
 using button::FaceInput;
 using button::FaceLayout;
@@ -22,6 +24,9 @@ struct LayoutCase {
     QPointF captionAt;
     QPoint pictureAt;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.what; }
 
 FaceInput noPicture(double w, double h, const char* caption, bool down = false) {
     return {w, h, false, 0, 0, QString::fromLatin1(caption), down};
