@@ -4,18 +4,22 @@
 
 #include <QApplication>
 
-QFont StandaloneButtonHost::ambientFont(const ctlButton& /*button*/) const {
+QFont StandaloneButtonHost::ambientFont(const ctlButton& /*button*/) const
+{
     return QApplication::font();
 }
 
-QString StandaloneButtonHost::displayName(const ctlButton& button) const {
+QString StandaloneButtonHost::displayName(const ctlButton& button) const
+{
     return button.objectName().isEmpty() ? QStringLiteral("ctlButton") : button.objectName();
 }
 
-void StandaloneButtonHost::propertyChanged(ctlButton& /*button*/, const QString& /*propertyName*/) {
+void StandaloneButtonHost::propertyChanged(ctlButton& /*button*/, const QString& /*propertyName*/)
+{
 }
 
-StandaloneButtonHost& StandaloneButtonHost::instance() {
+StandaloneButtonHost& StandaloneButtonHost::instance()
+{
     static StandaloneButtonHost host;
     return host;
 }

@@ -19,7 +19,8 @@ namespace {
 constexpr int kFocusPollMs = 50;
 constexpr std::int32_t kGuardSeconds = 2;
 
-QWidget* widgetUnderPointer() {
+QWidget* widgetUnderPointer()
+{
     return QApplication::widgetAt(QCursor::pos());
 }
 
@@ -29,7 +30,8 @@ ctlButton::ctlButton(QWidget* parent)
     : QWidget(parent)
     , demo_caption(new CaptionLabel(this))
     , tmr_focus(new platform::Timer(this))
-    , m_pointerQuery(widgetUnderPointer) {
+    , m_pointerQuery(widgetUnderPointer)
+{
     tmr_focus->setObjectName(QStringLiteral("tmr_focus"));
     tmr_focus->setInterval(kFocusPollMs);
     connect(tmr_focus, &platform::Timer::tick, this, &ctlButton::tmr_focus_Timer);
@@ -39,62 +41,75 @@ ctlButton::ctlButton(QWidget* parent)
 
 ctlButton::~ctlButton() = default;
 
-void ctlButton::setHost(ButtonHost* host) {
+void ctlButton::setHost(ButtonHost* host)
+{
     m_host = host;
 }
 
-ButtonHost& ctlButton::host() const {
+ButtonHost& ctlButton::host() const
+{
     return m_host ? *m_host : StandaloneButtonHost::instance();
 }
 
-void ctlButton::setPointerQuery(PointerQuery query) {
+void ctlButton::setPointerQuery(PointerQuery query)
+{
     m_pointerQuery = query ? std::move(query) : PointerQuery(widgetUnderPointer);
 }
 
-std::int32_t ctlButton::nHwnd() {
+std::int32_t ctlButton::nHwnd()
+{
     return static_cast<std::int32_t>(winId());
 }
 
-void ctlButton::AmbientChanged(const QString& /*PropertyName*/) {
+void ctlButton::AmbientChanged(const QString& /*PropertyName*/)
+{
     Draw(false, 0);
 }
 
-void ctlButton::HitTest(int /*X*/, int /*Y*/, int& /*HitResult*/) {
+void ctlButton::HitTest(int /*X*/, int /*Y*/, int& /*HitResult*/)
+{
     Draw(false, 0);
 }
 
-void ctlButton::tmr_focus_Timer() {
+void ctlButton::tmr_focus_Timer()
+{
     if (m_pointerQuery() == this)
         return;
     Draw(false, 0);
     tmr_focus->setEnabled(false);
 }
 
-void ctlButton::reportChanged(const QString& propertyName) {
+void ctlButton::reportChanged(const QString& propertyName)
+{
     host().propertyChanged(*this, propertyName);
 }
 
-double ctlButton::widthTwips() const {
+double ctlButton::widthTwips() const
+{
     return double(width()) * platform::kTwipsPerPixel;
 }
 
-double ctlButton::heightTwips() const {
+double ctlButton::heightTwips() const
+{
     return double(height()) * platform::kTwipsPerPixel;
 }
 
-void ctlButton::handleResize() {
+void ctlButton::handleResize()
+{
     if (m.PropertiesRead)
         ResizenSave(false);
     else
         Draw(false, 0);
 }
 
-void ctlButton::paintEvent(QPaintEvent* /*event*/) {
+void ctlButton::paintEvent(QPaintEvent* /*event*/)
+{
     QPainter painter(this);
     painter.drawImage(0, 0, m_surface.image());
 }
 
-void ctlButton::resizeEvent(QResizeEvent* /*event*/) {
+void ctlButton::resizeEvent(QResizeEvent* /*event*/)
+{
     try {
         handleResize();
     } catch (const platform::RuntimeError&) {
@@ -103,32 +118,38 @@ void ctlButton::resizeEvent(QResizeEvent* /*event*/) {
     }
 }
 
-void ctlButton::showEvent(QShowEvent* /*event*/) {
+void ctlButton::showEvent(QShowEvent* /*event*/)
+{
     Draw(false, 0);
 }
 
-void ctlButton::changeEvent(QEvent* event) {
+void ctlButton::changeEvent(QEvent* event)
+{
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
         AmbientChanged(QString());
 }
 
-void ctlButton::focusInEvent(QFocusEvent* /*event*/) {
+void ctlButton::focusInEvent(QFocusEvent* /*event*/)
+{
     Draw(false, 0);
 }
 
-void ctlButton::focusOutEvent(QFocusEvent* /*event*/) {
+void ctlButton::focusOutEvent(QFocusEvent* /*event*/)
+{
     Draw(false, 0);
 }
 
-void ctlButton::mouseMoveEvent(QMouseEvent* /*event*/) {
+void ctlButton::mouseMoveEvent(QMouseEvent* /*event*/)
+{
     if (m.ToolbarMode || m.FaceState != 0)
         return;
     Draw(false, 1);
     tmr_focus->setEnabled(true);
 }
 
-void ctlButton::mousePressEvent(QMouseEvent* event) {
+void ctlButton::mousePressEvent(QMouseEvent* event)
+{
     const platform::UserInputHold hold;
     basGeneral::WaitWhileBusy(kGuardSeconds, false, QStringLiteral("Usercontrol_MouseDown"));
     if (m.ToolbarMode || event->button() != Qt::LeftButton)
@@ -137,7 +158,8 @@ void ctlButton::mousePressEvent(QMouseEvent* event) {
     tmr_focus->setEnabled(false);
 }
 
-void ctlButton::mouseReleaseEvent(QMouseEvent* event) {
+void ctlButton::mouseReleaseEvent(QMouseEvent* event)
+{
     const platform::UserInputHold hold;
     basGeneral::WaitWhileBusy(kGuardSeconds, false, QStringLiteral("Usercontrol_Mouseup"));
     if (m.ToolbarMode || m.FaceState != 2)
@@ -152,7 +174,8 @@ void ctlButton::mouseReleaseEvent(QMouseEvent* event) {
     emit Click();
 }
 
-void ctlButton::keyPressEvent(QKeyEvent* event) {
+void ctlButton::keyPressEvent(QKeyEvent* event)
+{
     qint16 keyCode = button::keyCodeFromQt(event->key());
     emit KeyDown(keyCode);
     if (keyCode == button::kKeyEnter)

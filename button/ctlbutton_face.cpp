@@ -18,7 +18,8 @@ constexpr double kOnePixel = platform::kTwipsPerPixel;
 
 } // namespace
 
-void ctlButton::Draw(bool Down, std::int16_t lngState) {
+void ctlButton::Draw(bool Down, std::int16_t lngState)
+{
     try {
         basGeneral::WaitWhileBusy(2, false, QStringLiteral("Draw"));
         {
@@ -35,7 +36,8 @@ void ctlButton::Draw(bool Down, std::int16_t lngState) {
     update();
 }
 
-void ctlButton::drawStateFace(bool Down, std::int16_t lngState) {
+void ctlButton::drawStateFace(bool Down, std::int16_t lngState)
+{
     m_surface.setSize(size());
     if (!m.PicState1) {
         m.FaceState = lngState == 1 || lngState == 2 ? lngState : std::int16_t{0};
@@ -60,7 +62,8 @@ void ctlButton::drawStateFace(bool Down, std::int16_t lngState) {
 }
 
 // A one-pixel raised bevel, sunken when pressed.
-void ctlButton::drawBevel(bool Down) {
+void ctlButton::drawBevel(bool Down)
+{
     const double W = widthTwips(), H = heightTwips();
     m_surface.setForeColour(Down ? kBevelDark : kBevelLight);
     m_surface.line({0, 0}, {W, 0});
@@ -70,7 +73,8 @@ void ctlButton::drawBevel(bool Down) {
     m_surface.line({0, H - kOnePixel}, {W, H - kOnePixel});
 }
 
-void ctlButton::ComposeFace(bool Down) {
+void ctlButton::ComposeFace(bool Down)
+{
     const platform::Picture& picture = *m.ButtonPicture;
     double picW = 0, picH = 0;
     const QImage* bitmap = nullptr;
@@ -107,7 +111,8 @@ void ctlButton::ComposeFace(bool Down) {
 
 // The button grows to its picture's size plus a margin, height first; each change runs
 // the resize handling at once, even while the button is hidden.
-void ctlButton::growToPicture(double pictureWidth, double pictureHeight) {
+void ctlButton::growToPicture(double pictureWidth, double pictureHeight)
+{
     const auto resizeAtOnce = [this](QSize pixels) {
         const QSize old = size();
         resize(pixels);

@@ -12,7 +12,8 @@ constexpr int kLargestPictureSide = 128; // pixels
 
 // At least one twip each way and at most 128 × 128 pixels; a size too large to convert
 // is no better.
-bool isUsableButtonPicture(const platform::Picture& picture) {
+bool isUsableButtonPicture(const platform::Picture& picture)
+{
     try {
         const std::int32_t width = platform::twipsFromHimetric(picture.himetricWidth());
         const std::int32_t height = platform::twipsFromHimetric(picture.himetricHeight());
@@ -27,11 +28,13 @@ bool isUsableButtonPicture(const platform::Picture& picture) {
 
 } // namespace
 
-platform::ColourValue ctlButton::BackColor() const {
+platform::ColourValue ctlButton::BackColor() const
+{
     return demo_caption->backColour();
 }
 
-void ctlButton::setBackColor(platform::ColourValue oleVal) {
+void ctlButton::setBackColor(platform::ColourValue oleVal)
+{
     demo_caption->setBackColour(oleVal);
     reportChanged(QStringLiteral("Backcolor"));
     // The background colour is part of the state pictures, so they are rebuilt on it.
@@ -39,13 +42,15 @@ void ctlButton::setBackColor(platform::ColourValue oleVal) {
     Draw(false, 0);
 }
 
-platform::PicturePtr ctlButton::ButtonPicture() {
+platform::PicturePtr ctlButton::ButtonPicture()
+{
     if (m.ButtonPicture->isEmpty())
         m.HasPicture = false;
     return m.ButtonPicture;
 }
 
-void ctlButton::setButtonPicture(const platform::PicturePtr& Pic1) {
+void ctlButton::setButtonPicture(const platform::PicturePtr& Pic1)
+{
     if (!Pic1)
         throw platform::RuntimeError(platform::kErrObjectNotSet);
     if (!isUsableButtonPicture(*Pic1)) {
@@ -62,48 +67,57 @@ void ctlButton::setButtonPicture(const platform::PicturePtr& Pic1) {
     Draw(false, 0);
 }
 
-QString ctlButton::Caption() const {
+QString ctlButton::Caption() const
+{
     return demo_caption->text();
 }
 
-void ctlButton::setCaption(const QString& strVal) {
+void ctlButton::setCaption(const QString& strVal)
+{
     demo_caption->setText(strVal);
     platform::pumpEvents();
     reportChanged(QStringLiteral("Caption"));
     Draw(false, 0);
 }
 
-bool ctlButton::Enabled() const {
+bool ctlButton::Enabled() const
+{
     return !testAttribute(Qt::WA_ForceDisabled);
 }
 
-void ctlButton::setEnabled(bool enabled) {
+void ctlButton::setEnabled(bool enabled)
+{
     QWidget::setEnabled(enabled);
     Draw(false, 0);
     reportChanged(QStringLiteral("Enabled"));
 }
 
-QFont ctlButton::Font() const {
+QFont ctlButton::Font() const
+{
     return demo_caption->font();
 }
 
-void ctlButton::setFont(const QFont& font) {
+void ctlButton::setFont(const QFont& font)
+{
     demo_caption->setFont(font);
     reportChanged(QStringLiteral("Font"));
     Draw(false, 0);
 }
 
-platform::ColourValue ctlButton::ForeColor() const {
+platform::ColourValue ctlButton::ForeColor() const
+{
     return demo_caption->foreColour();
 }
 
-void ctlButton::setForeColor(platform::ColourValue oleVal) {
+void ctlButton::setForeColor(platform::ColourValue oleVal)
+{
     demo_caption->setForeColour(oleVal);
     reportChanged(QStringLiteral("Forecolor"));
     Draw(false, 0);
 }
 
-void ctlButton::setToolbarMode(bool toolbarMode) {
+void ctlButton::setToolbarMode(bool toolbarMode)
+{
     m.ToolbarMode = toolbarMode;
     Draw(false, 0);
     reportChanged(QStringLiteral("ToolbarMode"));

@@ -10,7 +10,8 @@
 void ctlButton::SetSkin(const platform::PicturePtr& stdState1,
                         const platform::PicturePtr& stdState2,
                         const platform::PicturePtr& stdState3, const QString& Cords,
-                        std::int16_t File, std::int16_t Selection, bool InControlCall) {
+                        std::int16_t File, std::int16_t Selection, bool InControlCall)
+{
     const QString cords = Cords;
     basGeneral::WaitWhileBusy(2, false, QStringLiteral("SetSkin"));
     {
@@ -38,7 +39,8 @@ void ctlButton::SetSkin(const platform::PicturePtr& stdState1,
     Draw(false, 0);
 }
 
-void ctlButton::ResizenSave(bool Save) {
+void ctlButton::ResizenSave(bool Save)
+{
     basGeneral::WaitWhileBusy(2, false, QStringLiteral("Resizensave"));
     {
         basGeneral::BusyScope busy(basGeneral::SubBusy);
@@ -60,7 +62,8 @@ void ctlButton::ResizenSave(bool Save) {
 
 // The skin's transparent parts leave the surface's background colour in the snapshot,
 // so the button's background colour becomes part of each state picture.
-void ctlButton::rebuildStatePicture(int state, bool Save) {
+void ctlButton::rebuildStatePicture(int state, bool Save)
+{
     platform::PicturePtr& picture =
         state == 1 ? m.PicState1 : (state == 2 ? m.PicState2 : m.PicState3);
     // A style without this state's picture keeps showing the background in that state;

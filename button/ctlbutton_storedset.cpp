@@ -13,7 +13,8 @@ namespace {
 const QString kNoSliceNumbers = QStringLiteral("0,0,0,0,0,0,0,0");
 
 // A step of reading that fails, whether in reading or in applying, is skipped.
-template <typename Step> void skippingFailure(Step step) {
+template <typename Step> void skippingFailure(Step step)
+{
     try {
         step();
     } catch (const std::exception&) {
@@ -23,30 +24,36 @@ template <typename Step> void skippingFailure(Step step) {
 // Applies the stored value, converted to the wanted type.
 template <typename Convert, typename Apply>
 void readStep(const platform::PropertyBag& bag, const QString& name, const QVariant& fallback,
-              Convert convert, Apply apply) {
+              Convert convert, Apply apply)
+{
     skippingFailure([&] { apply(convert(bag.readProperty(name, fallback))); });
 }
 
-QVariant int16Value(std::int16_t value) {
+QVariant int16Value(std::int16_t value)
+{
     return QVariant::fromValue<qint16>(value);
 }
-QVariant int32Value(std::int32_t value) {
+QVariant int32Value(std::int32_t value)
+{
     return QVariant::fromValue<qint32>(value);
 }
 
 void writePicture(platform::PropertyBag& bag, const QString& name,
-                  const platform::PicturePtr& picture) {
+                  const platform::PicturePtr& picture)
+{
     // No picture is the default, which is not stored.
     bag.writeProperty(name, picture ? QVariant::fromValue(picture) : QVariant());
 }
 
 } // namespace
 
-void ctlButton::InitProperties() {
+void ctlButton::InitProperties()
+{
     demo_caption->setText(host().displayName(*this));
 }
 
-void ctlButton::ReadProperties(const platform::PropertyBag& PropBag) {
+void ctlButton::ReadProperties(const platform::PropertyBag& PropBag)
+{
     readStep(PropBag, "Font", host().ambientFont(*this), button::toFont,
              [this](const QFont& font) { demo_caption->setFont(font); });
     readStep(PropBag, "PicState1", {}, button::toPicture,
@@ -85,7 +92,8 @@ void ctlButton::ReadProperties(const platform::PropertyBag& PropBag) {
     m.PropertiesRead = true;
 }
 
-void ctlButton::WriteProperties(platform::PropertyBag& PropBag) {
+void ctlButton::WriteProperties(platform::PropertyBag& PropBag)
+{
     PropBag.writeProperty("Font", demo_caption->font());
     PropBag.writeProperty("theme_file_no", int16Value(m.theme_file_no), int16Value(0));
     PropBag.writeProperty("theme_no", int16Value(m.theme_no), int16Value(0));

@@ -22,21 +22,24 @@ constexpr int kPicturePressDrop = 2;      // pixels down (twips right when stack
 constexpr double kCaptionPressRight = 10; // twips
 constexpr double kCaptionPressDrop = 15;  // twips
 
-int nearest(double value) {
+int nearest(double value)
+{
     return static_cast<int>(platform::roundHalfEven(value));
 }
 
 // Drops leading characters while the caption is too wide and longer than the shortest it
 // may get, then marks a shortened caption with "..." in front.
 QString fitted(const QString& caption, double room, qsizetype shortest,
-               const CaptionMeasure& measure) {
+               const CaptionMeasure& measure)
+{
     QString kept = caption;
     while (!kept.isEmpty() && kept.size() > shortest && room < measure(kept).width())
         kept = kept.right(kept.size() - 1);
     return kept == caption ? kept : QStringLiteral("...") + kept;
 }
 
-FaceArrangement arrangementFor(const FaceInput& input, double captionHeight) {
+FaceArrangement arrangementFor(const FaceInput& input, double captionHeight)
+{
     if (!input.hasPicture)
         return FaceArrangement::CaptionOnly;
     if (input.caption.isEmpty())
@@ -46,7 +49,8 @@ FaceArrangement arrangementFor(const FaceInput& input, double captionHeight) {
 }
 
 QString shownCaption(const FaceInput& input, FaceArrangement arrangement,
-                     const CaptionMeasure& measure) {
+                     const CaptionMeasure& measure)
+{
     switch (arrangement) {
     case FaceArrangement::SideBySide:
         return fitted(input.caption, input.width - kSideBySideRoom - input.pictureWidth, 1,
@@ -55,13 +59,13 @@ QString shownCaption(const FaceInput& input, FaceArrangement arrangement,
         return fitted(input.caption, input.width - kStackedRoom, 1, measure);
     case FaceArrangement::CaptionOnly:
         return fitted(input.caption, input.width - kCaptionOnlyRoom, 3, measure);
-    case FaceArrangement::PictureOnly:
-        break;
+    case FaceArrangement::PictureOnly: break;
     }
     return input.caption;
 }
 
-QPoint pictureAt(const FaceInput& input, FaceArrangement arrangement, double captionHeight) {
+QPoint pictureAt(const FaceInput& input, FaceArrangement arrangement, double captionHeight)
+{
     const double W = input.width, H = input.height;
     const double picW = input.pictureWidth, picH = input.pictureHeight;
     const int d = input.down ? kPicturePressDrop : 0;
@@ -74,13 +78,13 @@ QPoint pictureAt(const FaceInput& input, FaceArrangement arrangement, double cap
     case FaceArrangement::PictureOnly:
         return {nearest(((W - kLonePictureCorrection) - picW) / 2 / kTwips),
                 nearest((H - picH) / 2 / kTwips + d)};
-    case FaceArrangement::CaptionOnly:
-        break;
+    case FaceArrangement::CaptionOnly: break;
     }
     return {};
 }
 
-QPointF captionAt(const FaceInput& input, FaceArrangement arrangement, QSizeF caption) {
+QPointF captionAt(const FaceInput& input, FaceArrangement arrangement, QSizeF caption)
+{
     const double W = input.width, H = input.height;
     const double picW = input.pictureWidth, picH = input.pictureHeight;
     const double lblW = caption.width(), lblH = caption.height();
@@ -93,15 +97,15 @@ QPointF captionAt(const FaceInput& input, FaceArrangement arrangement, QSizeF ca
         return {(W - lblW) / 2 + dx,
                 (picH + (H - (lblH + picH + kStackedGap)) / 2 + (H - kStackedBaseline)) / 2 + dy};
     case FaceArrangement::CaptionOnly:
-    case FaceArrangement::PictureOnly:
-        break;
+    case FaceArrangement::PictureOnly: break;
     }
     return {(W - lblW) / 2 + dx, (H - lblH) / 2 + dy};
 }
 
 } // namespace
 
-FaceLayout layoutFace(const FaceInput& input, const CaptionMeasure& measure) {
+FaceLayout layoutFace(const FaceInput& input, const CaptionMeasure& measure)
+{
     FaceLayout layout;
     const double fullHeight = measure(input.caption).height();
     layout.arrangement = arrangementFor(input, fullHeight);

@@ -22,7 +22,8 @@ constexpr std::array<std::pair<int, std::int16_t>, 29> kNamedKeys{{
 
 } // namespace
 
-std::int16_t keyCodeFromQt(int qtKey) {
+std::int16_t keyCodeFromQt(int qtKey)
+{
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
         return static_cast<std::int16_t>(qtKey);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)

@@ -11,19 +11,22 @@
 namespace button {
 namespace {
 
-bool isDigit(QChar c) {
+bool isDigit(QChar c)
+{
     return c >= u'0' && c <= u'9';
 }
 
 // The length of the run of digits starting at i.
-qsizetype digitsFrom(QStringView text, qsizetype i) {
+qsizetype digitsFrom(QStringView text, qsizetype i)
+{
     qsizetype end = i;
     while (end < text.size() && isDigit(text[end]))
         ++end;
     return end - i;
 }
 
-template <typename T> QString shortest(T value) {
+template <typename T> QString shortest(T value)
+{
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return QString::fromLatin1(buffer, result.ptr - buffer);
@@ -31,7 +34,8 @@ template <typename T> QString shortest(T value) {
 
 } // namespace
 
-double leadingNumber(QStringView text) {
+double leadingNumber(QStringView text)
+{
     qsizetype i = 0;
     while (i < text.size() && text[i].isSpace())
         ++i;
@@ -70,14 +74,17 @@ double leadingNumber(QStringView text) {
                     : std::numeric_limits<double>::infinity();
 }
 
-QString shortestText(float value) {
+QString shortestText(float value)
+{
     return shortest(value);
 }
-QString shortestText(double value) {
+QString shortestText(double value)
+{
     return shortest(value);
 }
 
-std::int32_t roundedToInt32(double value) {
+std::int32_t roundedToInt32(double value)
+{
     const double rounded = platform::roundHalfEven(value);
     if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
           rounded <= std::numeric_limits<std::int32_t>::max()))

@@ -5,27 +5,26 @@
 
 namespace button {
 
-QString toText(const QVariant& value) {
+QString toText(const QVariant& value)
+{
     switch (value.typeId()) {
-    case QMetaType::QString:
-        return value.toString();
-    case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::QString: return value.toString();
+    case QMetaType::Bool: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     case QMetaType::Short:
-    case QMetaType::Int:
-        return value.toString();
-    default:
-        throw platform::RuntimeError(platform::kErrTypeMismatch);
+    case QMetaType::Int: return value.toString();
+    default: throw platform::RuntimeError(platform::kErrTypeMismatch);
     }
 }
 
-QFont toFont(const QVariant& value) {
+QFont toFont(const QVariant& value)
+{
     if (value.typeId() != QMetaType::QFont)
         throw platform::RuntimeError(platform::kErrTypeMismatch);
     return value.value<QFont>();
 }
 
-platform::PicturePtr toPicture(const QVariant& value) {
+platform::PicturePtr toPicture(const QVariant& value)
+{
     if (!value.isValid())
         return nullptr;
     if (value.metaType() != QMetaType::fromType<platform::PicturePtr>())

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

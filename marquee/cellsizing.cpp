@@ -8,7 +8,8 @@
 
 namespace marquee {
 
-std::int16_t cellsForWidth(int widthTwips) {
+std::int16_t cellsForWidth(int widthTwips)
+{
     constexpr double kFourPlaces = 10000.0;
     const double cells = double(widthTwips) / platform::kTwipsPerPixel / kCellWidth;
     const double whole = std::trunc(platform::roundHalfEven(cells * kFourPlaces) / kFourPlaces);

@@ -17,19 +17,23 @@ constexpr int kNewControlWidthTwips = 2400;
 constexpr std::int16_t kStoredCellsDefault = 10;
 constexpr std::int32_t kStoredColorDefault = 255;
 
-QVariant int16Value(std::int16_t value) {
+QVariant int16Value(std::int16_t value)
+{
     return QVariant::fromValue(value);
 }
-QVariant int32Value(std::int32_t value) {
+QVariant int32Value(std::int32_t value)
+{
     return QVariant::fromValue(value);
 }
 
-QSize pixelSizeOf(int widthTwips, int heightTwips) {
+QSize pixelSizeOf(int widthTwips, int heightTwips)
+{
     return {widthTwips / platform::kTwipsPerPixel, heightTwips / platform::kTwipsPerPixel};
 }
 
 // The surface at a new size: what was drawn stays where it was, new parts are black.
-QImage resizedSurface(const QImage& surface, QSize size) {
+QImage resizedSurface(const QImage& surface, QSize size)
+{
     QImage resized(size, QImage::Format_RGB32);
     if (resized.isNull())
         return resized;
@@ -45,30 +49,35 @@ QImage resizedSurface(const QImage& surface, QSize size) {
 
 Display::Display(QWidget* parent)
     : QWidget(parent)
-    , m_picLED(sourcePalette()) {
+    , m_picLED(sourcePalette())
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     resize(0, 0);
     connect(&m_tmrScroll, &platform::Timer::tick, this, &Display::scrollStep);
 }
 
-void Display::setColor(std::int32_t aColor) {
+void Display::setColor(std::int32_t aColor)
+{
     m_color = aColor;
     emit propertyChanged(QStringLiteral("Color"));
     RecolorPalette(aColor);
 }
 
-void Display::setCaption(const QString& aCaption) {
+void Display::setCaption(const QString& aCaption)
+{
     m_caption = aCaption;
     emit propertyChanged(QStringLiteral("Caption"));
     RenderDisplay();
 }
 
-QString Display::Characters() const {
+QString Display::Characters() const
+{
     return QString::number(m_cells);
 }
 
-void Display::setCharacters(const QString& aCharWidth) {
+void Display::setCharacters(const QString& aCharWidth)
+{
     const std::int16_t cells = platform::toInt16(aCharWidth);
     if (cells > kMaxCells)
         throw platform::RuntimeError(platform::kErrOverflow,
@@ -84,27 +93,32 @@ void Display::setCharacters(const QString& aCharWidth) {
     setWidthTwips(cells * kTwipsPerCell);
 }
 
-std::int16_t Display::ScrollRate() const {
+std::int16_t Display::ScrollRate() const
+{
     return std::int16_t(m_tmrScroll.interval());
 }
 
-void Display::setScrollRate(std::int16_t aInterval) {
+void Display::setScrollRate(std::int16_t aInterval)
+{
     m_tmrScroll.setInterval(m_tmrScroll.isEnabled() && aInterval < 1 ? 1 : aInterval);
     emit propertyChanged(QStringLiteral("ScrollRate"));
 }
 
-void Display::setScroll(bool aEnabled) {
+void Display::setScroll(bool aEnabled)
+{
     if (aEnabled && m_tmrScroll.interval() < 1)
         m_tmrScroll.setInterval(1);
     m_tmrScroll.setEnabled(aEnabled);
     emit propertyChanged(QStringLiteral("Scroll"));
 }
 
-void Display::InitProperties() {
+void Display::InitProperties()
+{
     setWidthTwips(kNewControlWidthTwips);
 }
 
-void Display::ReadProperties(const platform::PropertyBag& bag) {
+void Display::ReadProperties(const platform::PropertyBag& bag)
+{
     const std::int16_t cells =
         platform::toInt16(bag.readProperty("Characters", int16Value(kStoredCellsDefault)));
     if (cells < 0 || cells > kMaxCells)
@@ -122,7 +136,8 @@ void Display::ReadProperties(const platform::PropertyBag& bag) {
     RenderDisplay();
 }
 
-void Display::WriteProperties(platform::PropertyBag& bag) const {
+void Display::WriteProperties(platform::PropertyBag& bag) const
+{
     bag.writeProperty("Characters", int16Value(m_cells), int16Value(kStoredCellsDefault));
     bag.writeProperty("Color", int32Value(m_color), int32Value(kStoredColorDefault));
     bag.writeProperty("Caption", QString(kControlName));
@@ -130,21 +145,25 @@ void Display::WriteProperties(platform::PropertyBag& bag) const {
     bag.writeProperty("Scroll", int16Value(platform::kFalse));
 }
 
-void Display::setWidthTwips(int widthTwips) {
+void Display::setWidthTwips(int widthTwips)
+{
     applySizingRule(widthTwips);
 }
 
-void Display::RecolorPalette(std::int32_t aColor) {
+void Display::RecolorPalette(std::int32_t aColor)
+{
     m_picPalette = recolouredPalette(m_picLED, aColor);
     RenderDisplay();
 }
 
-void Display::RenderDisplay() {
+void Display::RenderDisplay()
+{
     DrawCells(Scroll() ? scrollingLine(m_caption, m_cells, m_position)
                        : staticLine(m_caption, m_cells));
 }
 
-void Display::DrawCells(const QString& line) {
+void Display::DrawCells(const QString& line)
+{
     m_shown = line;
     if (m_picDisp.isNull())
         return;
@@ -161,28 +180,33 @@ void Display::DrawCells(const QString& line) {
     update();
 }
 
-void Display::scrollStep() {
+void Display::scrollStep()
+{
     m_position = nextScrollPosition(m_position, m_caption.size(), m_cells);
     RenderDisplay();
 }
 
-QSize Display::sizeHint() const {
+QSize Display::sizeHint() const
+{
     return pixelSizeOf(m_widthTwips, m_heightTwips);
 }
 
-void Display::paintEvent(QPaintEvent*) {
+void Display::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.drawImage(0, 0, m_picDisp);
 }
 
-void Display::resizeEvent(QResizeEvent* event) {
+void Display::resizeEvent(QResizeEvent* event)
+{
     // The rule's own resizing arrives here too, at the size it already chose.
     if (event->size() != pixelSizeOf(m_widthTwips, m_heightTwips))
         applySizingRule(event->size().width() * platform::kTwipsPerPixel);
 }
 
-void Display::applySizingRule(int widthTwips) {
+void Display::applySizingRule(int widthTwips)
+{
     m_cells = cellsForWidth(widthTwips);
     m_widthTwips = m_cells * kTwipsPerCell;
     m_heightTwips = kControlHeightTwips;

@@ -72,7 +72,8 @@ constexpr QStringView kSigns = u"-+?=:'.!$%&*()\\/";
 
 } // namespace
 
-std::int16_t GlyphIndex(QChar character) {
+std::int16_t GlyphIndex(QChar character)
+{
     // Only the ASCII capitals fold: a letter outside A to Z has no glyph, even when its
     // small form would be an ASCII letter (the Kelvin sign, the dotted capital I).
     char16_t c = character.unicode();

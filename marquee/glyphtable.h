@@ -21,7 +21,8 @@ extern const std::array<GlyphRows, kGlyphCount> kGlyphs;
 
 // The pixel offset within a cell of dot column c or dot row r: dots sit at 1 + 3k,
 // leaving one background pixel around and between them.
-constexpr int dotOffset(int index) {
+constexpr int dotOffset(int index)
+{
     return 1 + 3 * index;
 }
 

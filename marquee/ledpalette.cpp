@@ -5,7 +5,8 @@
 namespace marquee {
 namespace {
 
-QImage drawSourcePalette() {
+QImage drawSourcePalette()
+{
     QImage palette(kCellWidth * kGlyphCount, kCellHeight, QImage::Format_RGB32);
     palette.fill(kBackgroundPixel);
     for (int cell = 0; cell < kGlyphCount; ++cell) {
@@ -23,40 +24,47 @@ QImage drawSourcePalette() {
     return palette;
 }
 
-QRgb pixelOf(std::int16_t red, std::int16_t green, std::int16_t blue) {
+QRgb pixelOf(std::int16_t red, std::int16_t green, std::int16_t blue)
+{
     return qRgb(ByteOrZero(red), ByteOrZero(green), ByteOrZero(blue));
 }
 
 } // namespace
 
-const QImage& sourcePalette() {
+const QImage& sourcePalette()
+{
     static const QImage palette = drawSourcePalette();
     return palette;
 }
 
-ColorBytes SplitColor(std::int32_t aColor) {
+ColorBytes SplitColor(std::int32_t aColor)
+{
     // An arithmetic right shift is the floor of the division, also for the negative
     // system-colour codes.
     return {std::int16_t(aColor & 0xFF), std::int16_t((aColor >> 8) & 0xFF),
             std::int16_t((aColor >> 16) & 0xFF)};
 }
 
-std::int16_t ByteOrZero(std::int16_t value) {
+std::int16_t ByteOrZero(std::int16_t value)
+{
     return value >= 0 && value <= 255 ? value : 0;
 }
 
-QRgb litPixel(std::int32_t aColor) {
+QRgb litPixel(std::int32_t aColor)
+{
     const ColorBytes bytes = SplitColor(aColor);
     return pixelOf(bytes.red, bytes.green, bytes.blue);
 }
 
-QRgb unlitPixel(std::int32_t aColor) {
+QRgb unlitPixel(std::int32_t aColor)
+{
     const ColorBytes bytes = SplitColor(aColor);
     return pixelOf(std::int16_t(bytes.red - kUnlitDrop), std::int16_t(bytes.green - kUnlitDrop),
                    std::int16_t(bytes.blue - kUnlitDrop));
 }
 
-QImage recolouredPalette(const QImage& picture, std::int32_t aColor) {
+QImage recolouredPalette(const QImage& picture, std::int32_t aColor)
+{
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
     const QRgb lit = litPixel(aColor);
     const QRgb unlit = unlitPixel(aColor);

@@ -4,12 +4,14 @@
 
 namespace marquee {
 
-QString staticLine(const QString& caption, int cells) {
+QString staticLine(const QString& caption, int cells)
+{
     const qsizetype width = std::max(cells, 0);
     return caption.left(width).leftJustified(width, QLatin1Char(' '));
 }
 
-QString scrollingLine(const QString& caption, int cells, std::int16_t position) {
+QString scrollingLine(const QString& caption, int cells, std::int16_t position)
+{
     const qsizetype width = std::max(cells, 0);
     // The window starts position − 1 characters into the scroll text: in the leading
     // blanks while position ≤ cells, in the caption after.
@@ -20,7 +22,8 @@ QString scrollingLine(const QString& caption, int cells, std::int16_t position) 
     return staticLine(shown, cells);
 }
 
-std::int16_t nextScrollPosition(std::int16_t position, qsizetype captionLength, int cells) {
+std::int16_t nextScrollPosition(std::int16_t position, qsizetype captionLength, int cells)
+{
     const qsizetype cycle = captionLength + std::max(cells, 0);
     if (position >= kLastScrollPosition || position + 1 > cycle)
         return 1;

@@ -5,7 +5,10 @@
 
 namespace platform {
 
-QString applicationTitle() { return QStringLiteral("Vantrel"); }
+QString applicationTitle()
+{
+    return QStringLiteral("Vantrel");
+}
 
 QString applicationFolder()
 {

@@ -120,11 +120,11 @@ void checkFormat(const BitmapHeader& header)
     default:
         reject(QStringLiteral("%1 bits per pixel is not a bitmap depth").arg(header.bitsPerPixel));
     }
-    const bool fits = header.compression == kRgb
-        || (header.compression == kRle8 && header.bitsPerPixel == 8)
-        || (header.compression == kRle4 && header.bitsPerPixel == 4)
-        || (header.compression == kBitFields && header.infoSize != kOs2Header
-            && (header.bitsPerPixel == 16 || header.bitsPerPixel == 32));
+    const bool fits = header.compression == kRgb ||
+                      (header.compression == kRle8 && header.bitsPerPixel == 8) ||
+                      (header.compression == kRle4 && header.bitsPerPixel == 4) ||
+                      (header.compression == kBitFields && header.infoSize != kOs2Header &&
+                       (header.bitsPerPixel == 16 || header.bitsPerPixel == 32));
     if (!fits)
         reject(QStringLiteral("compression %1 does not go with %2 bits per pixel")
                    .arg(header.compression)
@@ -138,8 +138,8 @@ void checkDimensions(const BitmapHeader& header, std::int64_t maxPixels)
     const QString size = QStringLiteral("%1 × %2 pixels").arg(header.width).arg(header.height);
     if (header.width <= 0 || header.height == 0)
         reject(QStringLiteral("a bitmap of %1 holds no image").arg(size));
-    if (header.width > kMaxBitmapSide || header.rows() > kMaxBitmapSide
-        || header.width * header.rows() > maxPixels)
+    if (header.width > kMaxBitmapSide || header.rows() > kMaxBitmapSide ||
+        header.width * header.rows() > maxPixels)
         reject(QStringLiteral("a bitmap of %1 is too large").arg(size));
 }
 
@@ -159,8 +159,8 @@ void checkBitFieldMasks(QByteArrayView file, const BitmapHeader& header)
 std::int64_t colourTableEnd(QByteArrayView file, const BitmapHeader& header)
 {
     const bool masksFollow = header.infoSize == kInfoHeader && header.compression == kBitFields;
-    const std::int64_t headerEnd
-        = kFileHeaderSize + header.infoSize + (masksFollow ? kMaskBytes : 0);
+    const std::int64_t headerEnd =
+        kFileHeaderSize + header.infoSize + (masksFollow ? kMaskBytes : 0);
     std::int64_t entries = 0;
     if (header.bitsPerPixel <= 8) {
         const std::int64_t most = std::int64_t{1} << header.bitsPerPixel;
@@ -183,8 +183,8 @@ void checkPixelData(QByteArrayView file, const BitmapHeader& header, std::int64_
         reject(QStringLiteral("the pixel data offset %1 lies outside the bitmap").arg(pixelOffset));
     // Run-length coded pixels have no size of their own but the one the header may give.
     const std::int64_t stride = (header.width * header.bitsPerPixel + 31) / 32 * 4;
-    const std::int64_t needed
-        = pixelOffset + (header.isRunLength() ? header.imageSize : stride * header.rows());
+    const std::int64_t needed =
+        pixelOffset + (header.isRunLength() ? header.imageSize : stride * header.rows());
     if (needed > file.size())
         reject(QStringLiteral("the pixel data needs %1 bytes but the bitmap holds %2")
                    .arg(needed)

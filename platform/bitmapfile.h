@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-
 #include <cstdint>
 
 // Windows bitmap files: reading one held in memory into a picture, and writing a

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QRgb>
-
 #include <cstdint>
 
 // Colour values as the controls store them: a 32-bit integer with red in bits 0-7,
@@ -20,14 +19,20 @@ inline constexpr ColourValue rgbValue(int red, int green, int blue)
     return (red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16);
 }
 
-inline constexpr bool isSystemColour(ColourValue value) { return value < 0; }
+inline constexpr bool isSystemColour(ColourValue value)
+{
+    return value < 0;
+}
 
 // The colour a value stands for: its own bytes, or the desktop palette's colour for
 // a system-colour index (an unknown index gives black).
 QColor resolveColour(ColourValue value);
 
 // The opaque pixel of a resolved colour value.
-inline QRgb toPixel(ColourValue value) { return resolveColour(value).rgb(); }
+inline QRgb toPixel(ColourValue value)
+{
+    return resolveColour(value).rgb();
+}
 
 // The colour value of a pixel, ignoring its alpha.
 inline constexpr ColourValue fromPixel(QRgb pixel)

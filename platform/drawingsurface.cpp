@@ -6,11 +6,13 @@
 
 namespace platform {
 
-int pixelsFromTwips(double twips) {
+int pixelsFromTwips(double twips)
+{
     return static_cast<int>(roundHalfEven(twips / kTwipsPerPixel));
 }
 
-void DrawingSurface::setSize(QSize pixels) {
+void DrawingSurface::setSize(QSize pixels)
+{
     pixels = pixels.expandedTo(QSize(0, 0));
     if (pixels == m_image.size())
         return;
@@ -23,16 +25,19 @@ void DrawingSurface::setSize(QSize pixels) {
     m_image = resized;
 }
 
-void DrawingSurface::setPicture(PicturePtr picture) {
+void DrawingSurface::setPicture(PicturePtr picture)
+{
     m_picture = std::move(picture);
     paintBackground();
 }
 
-void DrawingSurface::clear() {
+void DrawingSurface::clear()
+{
     paintBackground();
 }
 
-void DrawingSurface::paintBackground() {
+void DrawingSurface::paintBackground()
+{
     if (m_image.isNull())
         return;
     m_image.fill(toPixel(m_backColour));
@@ -42,7 +47,8 @@ void DrawingSurface::paintBackground() {
     }
 }
 
-void DrawingSurface::line(QPointF fromTwips, QPointF toTwips) {
+void DrawingSurface::line(QPointF fromTwips, QPointF toTwips)
+{
     if (m_image.isNull())
         return;
     QPainter painter(&m_image);
@@ -51,7 +57,8 @@ void DrawingSurface::line(QPointF fromTwips, QPointF toTwips) {
                      QPoint(pixelsFromTwips(toTwips.x()), pixelsFromTwips(toTwips.y())));
 }
 
-void DrawingSurface::print(const QString& text) {
+void DrawingSurface::print(const QString& text)
+{
     if (m_image.isNull() || text.isEmpty())
         return;
     QPainter painter(&m_image);
@@ -61,7 +68,8 @@ void DrawingSurface::print(const QString& text) {
     painter.drawText(topLeft + QPoint(0, painter.fontMetrics().ascent()), text);
 }
 
-void DrawingSurface::copyKeyed(const QImage& source, QSize pixels, QPoint to, QRgb key) {
+void DrawingSurface::copyKeyed(const QImage& source, QSize pixels, QPoint to, QRgb key)
+{
     if (m_image.isNull() || source.isNull())
         return;
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
@@ -76,7 +84,8 @@ void DrawingSurface::copyKeyed(const QImage& source, QSize pixels, QPoint to, QR
     }
 }
 
-PicturePtr DrawingSurface::snapshot() const {
+PicturePtr DrawingSurface::snapshot() const
+{
     return makePicture(m_image.copy());
 }
 

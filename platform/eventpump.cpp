@@ -19,10 +19,19 @@ int& holdDepth()
 
 } // namespace
 
-UserInputHold::UserInputHold() { ++holdDepth(); }
-UserInputHold::~UserInputHold() { --holdDepth(); }
+UserInputHold::UserInputHold()
+{
+    ++holdDepth();
+}
+UserInputHold::~UserInputHold()
+{
+    --holdDepth();
+}
 
-bool userInputHeld() { return holdDepth() > 0; }
+bool userInputHeld()
+{
+    return holdDepth() > 0;
+}
 
 void pumpEvents()
 {

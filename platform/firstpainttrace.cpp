@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QWidget>
-
 #include <cstdio>
 
 namespace platform {

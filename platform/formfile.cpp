@@ -17,13 +17,15 @@ namespace {
 constexpr int kFormatVersion = 1;
 constexpr qsizetype kBase64LineLength = 64;
 
-[[noreturn]] void fail(const QString& what) {
+[[noreturn]] void fail(const QString& what)
+{
     throw RuntimeError(kErrInvalidFileFormat, QStringLiteral("Invalid form file: %1").arg(what));
 }
 
 // --- writing ---------------------------------------------------------------------
 
-QJsonArray base64Lines(const QByteArray& bytes) {
+QJsonArray base64Lines(const QByteArray& bytes)
+{
     const QByteArray encoded = bytes.toBase64();
     QJsonArray lines;
     for (qsizetype at = 0; at < encoded.size(); at += kBase64LineLength)
@@ -31,7 +33,8 @@ QJsonArray base64Lines(const QByteArray& bytes) {
     return lines;
 }
 
-QJsonObject fontToJson(const QFont& font) {
+QJsonObject fontToJson(const QFont& font)
+{
     QJsonObject json;
     json["family"] = font.family();
     if (font.pointSizeF() > 0)
@@ -48,21 +51,19 @@ QJsonObject fontToJson(const QFont& font) {
     return json;
 }
 
-QString pictureKindName(PictureType type) {
+QString pictureKindName(PictureType type)
+{
     switch (type) {
-    case PictureType::Bitmap:
-        return QStringLiteral("bitmap");
-    case PictureType::Metafile:
-        return QStringLiteral("metafile");
-    case PictureType::Icon:
-        return QStringLiteral("icon");
-    case PictureType::None:
-        break;
+    case PictureType::Bitmap: return QStringLiteral("bitmap");
+    case PictureType::Metafile: return QStringLiteral("metafile");
+    case PictureType::Icon: return QStringLiteral("icon");
+    case PictureType::None: break;
     }
     return QStringLiteral("empty");
 }
 
-QJsonValue pictureToJson(const PicturePtr& picture) {
+QJsonValue pictureToJson(const PicturePtr& picture)
+{
     if (!picture)
         return QJsonValue::Null;
     QJsonObject json;
@@ -82,7 +83,8 @@ QJsonValue pictureToJson(const PicturePtr& picture) {
     return json;
 }
 
-QJsonObject propertyToJson(const QString& name, const QVariant& value) {
+QJsonObject propertyToJson(const QString& name, const QVariant& value)
+{
     QJsonObject json;
     json["name"] = name;
     switch (value.metaType().id()) {
@@ -114,7 +116,8 @@ QJsonObject propertyToJson(const QString& name, const QVariant& value) {
     return json;
 }
 
-QJsonObject controlToJson(const StoredControl& control) {
+QJsonObject controlToJson(const StoredControl& control)
+{
     QJsonObject json;
     json["class"] = control.className;
     json["name"] = control.name;
@@ -133,35 +136,40 @@ QJsonObject controlToJson(const StoredControl& control) {
 
 // --- reading ---------------------------------------------------------------------
 
-QJsonValue member(const QJsonObject& object, const char* key, const QString& where) {
+QJsonValue member(const QJsonObject& object, const char* key, const QString& where)
+{
     const QJsonValue value = object.value(QLatin1String(key));
     if (value.isUndefined())
         fail(QStringLiteral("%1 has no \"%2\"").arg(where, QLatin1String(key)));
     return value;
 }
 
-QString textMember(const QJsonObject& object, const char* key, const QString& where) {
+QString textMember(const QJsonObject& object, const char* key, const QString& where)
+{
     const QJsonValue value = member(object, key, where);
     if (!value.isString())
         fail(QStringLiteral("\"%1\" of %2 is not a text").arg(QLatin1String(key), where));
     return value.toString();
 }
 
-bool booleanMember(const QJsonObject& object, const char* key, const QString& where) {
+bool booleanMember(const QJsonObject& object, const char* key, const QString& where)
+{
     const QJsonValue value = member(object, key, where);
     if (!value.isBool())
         fail(QStringLiteral("\"%1\" of %2 is not true or false").arg(QLatin1String(key), where));
     return value.toBool();
 }
 
-double numberOf(const QJsonValue& value, const char* key, const QString& where) {
+double numberOf(const QJsonValue& value, const char* key, const QString& where)
+{
     if (!value.isDouble())
         fail(QStringLiteral("\"%1\" of %2 is not a number").arg(QLatin1String(key), where));
     return value.toDouble();
 }
 
 std::int64_t wholeNumberOf(const QJsonValue& value, const char* key, const QString& where,
-                           std::int64_t lowest, std::int64_t highest) {
+                           std::int64_t lowest, std::int64_t highest)
+{
     const double number = numberOf(value, key, where);
     if (number != std::floor(number) || number < double(lowest) || number > double(highest))
         fail(QStringLiteral("\"%1\" of %2 is not a whole number from %3 to %4")
@@ -171,26 +179,30 @@ std::int64_t wholeNumberOf(const QJsonValue& value, const char* key, const QStri
     return std::int64_t(number);
 }
 
-std::int32_t int32Member(const QJsonObject& object, const char* key, const QString& where) {
+std::int32_t int32Member(const QJsonObject& object, const char* key, const QString& where)
+{
     return std::int32_t(wholeNumberOf(member(object, key, where), key, where,
                                       std::numeric_limits<std::int32_t>::min(),
                                       std::numeric_limits<std::int32_t>::max()));
 }
 
-QJsonObject objectOf(const QJsonValue& value, const QString& where) {
+QJsonObject objectOf(const QJsonValue& value, const QString& where)
+{
     if (!value.isObject())
         fail(QStringLiteral("%1 is not an object").arg(where));
     return value.toObject();
 }
 
-QJsonArray arrayMember(const QJsonObject& object, const char* key, const QString& where) {
+QJsonArray arrayMember(const QJsonObject& object, const char* key, const QString& where)
+{
     const QJsonValue value = member(object, key, where);
     if (!value.isArray())
         fail(QStringLiteral("\"%1\" of %2 is not a list").arg(QLatin1String(key), where));
     return value.toArray();
 }
 
-QFont fontFromJson(const QJsonObject& json, const QString& where) {
+QFont fontFromJson(const QJsonObject& json, const QString& where)
+{
     QFont font;
     font.setFamily(textMember(json, "family", where));
     if (json.contains(QLatin1String("pointSize"))) {
@@ -211,7 +223,8 @@ QFont fontFromJson(const QJsonObject& json, const QString& where) {
     return font;
 }
 
-QImage imageFromBase64Lines(const QJsonArray& lines, const QString& where) {
+QImage imageFromBase64Lines(const QJsonArray& lines, const QString& where)
+{
     QByteArray encoded;
     for (const QJsonValue& line : lines) {
         if (!line.isString())
@@ -226,7 +239,8 @@ QImage imageFromBase64Lines(const QJsonArray& lines, const QString& where) {
     return image;
 }
 
-PicturePtr pictureFromJson(const QJsonValue& value, const QString& where) {
+PicturePtr pictureFromJson(const QJsonValue& value, const QString& where)
+{
     if (value.isNull())
         return nullptr;
     const QJsonObject json = objectOf(value, where);
@@ -250,7 +264,8 @@ PicturePtr pictureFromJson(const QJsonValue& value, const QString& where) {
                            int32Member(json, "himetricHeight", where)));
 }
 
-QVariant propertyValueFromJson(const QJsonObject& json, const QString& where) {
+QVariant propertyValueFromJson(const QJsonObject& json, const QString& where)
+{
     const QString type = textMember(json, "type", where);
     const QJsonValue value = member(json, "value", where);
     if (type == QLatin1String("int16"))
@@ -272,7 +287,8 @@ QVariant propertyValueFromJson(const QJsonObject& json, const QString& where) {
     fail(QStringLiteral("%1 is of the unknown type \"%2\"").arg(where, type));
 }
 
-StoredControl controlFromJson(const QJsonObject& json, const QString& where) {
+StoredControl controlFromJson(const QJsonObject& json, const QString& where)
+{
     StoredControl control;
     control.className = textMember(json, "class", where);
     control.name = textMember(json, "name", where);
@@ -294,7 +310,8 @@ StoredControl controlFromJson(const QJsonObject& json, const QString& where) {
 
 } // namespace
 
-QByteArray formToText(const StoredForm& form) {
+QByteArray formToText(const StoredForm& form)
+{
     QJsonObject json;
     json["vantrelForm"] = kFormatVersion;
     json["form"] = form.name;
@@ -305,7 +322,8 @@ QByteArray formToText(const StoredForm& form) {
     return QJsonDocument(json).toJson(QJsonDocument::Indented);
 }
 
-StoredForm formFromText(const QByteArray& text) {
+StoredForm formFromText(const QByteArray& text)
+{
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError)
@@ -326,7 +344,8 @@ StoredForm formFromText(const QByteArray& text) {
     return form;
 }
 
-void saveFormFile(const QString& path, const StoredForm& form) {
+void saveFormFile(const QString& path, const StoredForm& form)
+{
     const QByteArray text = formToText(form);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
@@ -335,7 +354,8 @@ void saveFormFile(const QString& path, const StoredForm& form) {
             QStringLiteral("Cannot save the form file %1: %2").arg(path, file.errorString()));
 }
 
-StoredForm loadFormFile(const QString& path) {
+StoredForm loadFormFile(const QString& path)
+{
     QFile file(path);
     if (!file.exists())
         throw RuntimeError(kErrFileNotFound, QStringLiteral("File not found: %1").arg(path));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 // Modal message boxes. The program shows a real box; the theme tool writes the text

@@ -11,7 +11,10 @@ namespace {
 // Ends the local loop once the modal window is hidden.
 class HideWatcher : public QObject {
 public:
-    explicit HideWatcher(QEventLoop& loop) : m_loop(loop) {}
+    explicit HideWatcher(QEventLoop& loop)
+        : m_loop(loop)
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

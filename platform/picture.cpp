@@ -21,8 +21,9 @@ Picture::Picture(const QImage& bitmap)
         return;
     m_type = PictureType::Bitmap;
     m_handle = nextHandle();
-    m_image = bitmap.format() == QImage::Format_RGB32 ? bitmap
-                                                      : bitmap.convertToFormat(QImage::Format_RGB32);
+    m_image = bitmap.format() == QImage::Format_RGB32
+                  ? bitmap
+                  : bitmap.convertToFormat(QImage::Format_RGB32);
     m_himetricWidth = himetricFromPixels(m_image.width());
     m_himetricHeight = himetricFromPixels(m_image.height());
 }
@@ -38,6 +39,9 @@ Picture Picture::nonBitmap(PictureType type, std::int32_t himetricWidth,
     return picture;
 }
 
-PicturePtr makePicture(const QImage& bitmap) { return std::make_shared<Picture>(bitmap); }
+PicturePtr makePicture(const QImage& bitmap)
+{
+    return std::make_shared<Picture>(bitmap);
+}
 
 } // namespace platform

@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QPoint>
-
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -91,8 +90,8 @@ bool PixelSurface::floodFill(int x, int y, ColourValue boundary)
     // remembered rather than recognised by their colour.
     std::vector<bool> visited(std::size_t(width) * std::size_t(height), false);
     auto open = [&](int px, int py) {
-        return !visited[std::size_t(py) * std::size_t(width) + std::size_t(px)]
-               && !isBorder(line(py)[px]);
+        return !visited[std::size_t(py) * std::size_t(width) + std::size_t(px)] &&
+               !isBorder(line(py)[px]);
     };
     QList<QPoint> pending{QPoint(x, y)};
     while (!pending.isEmpty()) {

@@ -12,21 +12,25 @@
 namespace platform {
 namespace {
 
-bool isPicture(const QVariant& value) {
+bool isPicture(const QVariant& value)
+{
     return value.metaType() == QMetaType::fromType<PicturePtr>();
 }
 
-bool isNumber(const QVariant& value) {
+bool isNumber(const QVariant& value)
+{
     const int type = value.metaType().id();
     return type == QMetaType::Short || type == QMetaType::Int || type == QMetaType::Bool;
 }
 
-bool isText(const QVariant& value) {
+bool isText(const QVariant& value)
+{
     return value.metaType().id() == QMetaType::QString;
 }
 
 // The number a text stands for: a decimal number, or "True" (−1) and "False" (0).
-std::optional<double> numberFromText(const QString& text) {
+std::optional<double> numberFromText(const QString& text)
+{
     const QString trimmed = text.trimmed();
     if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
         return -1.0;
@@ -39,7 +43,8 @@ std::optional<double> numberFromText(const QString& text) {
     return number;
 }
 
-std::optional<double> numberOf(const QVariant& value) {
+std::optional<double> numberOf(const QVariant& value)
+{
     if (value.metaType().id() == QMetaType::Bool)
         return value.toBool() ? -1.0 : 0.0;
     if (isNumber(value))
@@ -49,7 +54,8 @@ std::optional<double> numberOf(const QVariant& value) {
     return std::nullopt;
 }
 
-bool picturesEqual(const PicturePtr& a, const PicturePtr& b) {
+bool picturesEqual(const PicturePtr& a, const PicturePtr& b)
+{
     if (a == b)
         return true;
     if (!a || !b)
@@ -61,7 +67,8 @@ bool picturesEqual(const PicturePtr& a, const PicturePtr& b) {
 
 // The stored sets' equality: numbers and numeric texts by their numbers, texts
 // exactly, fonts by their attributes, pictures by content.
-bool valuesMatch(const QVariant& a, const QVariant& b) {
+bool valuesMatch(const QVariant& a, const QVariant& b)
+{
     if (isText(a) && isText(b))
         return a.toString() == b.toString();
     if (isNumber(a) || isNumber(b)) {
@@ -76,14 +83,16 @@ bool valuesMatch(const QVariant& a, const QVariant& b) {
     return false;
 }
 
-double wholeNumberOf(const QVariant& value) {
+double wholeNumberOf(const QVariant& value)
+{
     const std::optional<double> number = numberOf(value);
     if (!number)
         throw RuntimeError(kErrTypeMismatch);
     return roundHalfEven(*number);
 }
 
-template <typename Int> Int toInteger(const QVariant& value) {
+template <typename Int> Int toInteger(const QVariant& value)
+{
     const double whole = wholeNumberOf(value);
     if (whole < std::numeric_limits<Int>::min() || whole > std::numeric_limits<Int>::max())
         throw RuntimeError(kErrOverflow);
@@ -91,7 +100,8 @@ template <typename Int> Int toInteger(const QVariant& value) {
 }
 
 // Whether the variant holds one of the value types a stored set keeps.
-bool isStorableValue(const QVariant& value) {
+bool isStorableValue(const QVariant& value)
+{
     const int type = value.metaType().id();
     return isNumber(value) || type == QMetaType::QString || type == QMetaType::QFont ||
            isPicture(value);
@@ -99,22 +109,26 @@ bool isStorableValue(const QVariant& value) {
 
 } // namespace
 
-std::int16_t toInt16(const QVariant& value) {
+std::int16_t toInt16(const QVariant& value)
+{
     return toInteger<std::int16_t>(value);
 }
 
-std::int32_t toInt32(const QVariant& value) {
+std::int32_t toInt32(const QVariant& value)
+{
     return toInteger<std::int32_t>(value);
 }
 
-bool toBoolean(const QVariant& value) {
+bool toBoolean(const QVariant& value)
+{
     const std::optional<double> number = numberOf(value);
     if (!number)
         throw RuntimeError(kErrTypeMismatch);
     return *number != 0.0;
 }
 
-QString toText(const QVariant& value) {
+QString toText(const QVariant& value)
+{
     if (value.metaType().id() == QMetaType::Bool)
         return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     if (isNumber(value) || isText(value))
@@ -122,13 +136,15 @@ QString toText(const QVariant& value) {
     throw RuntimeError(kErrTypeMismatch);
 }
 
-QVariant PropertyBag::readProperty(const QString& name, const QVariant& defaultValue) const {
+QVariant PropertyBag::readProperty(const QString& name, const QVariant& defaultValue) const
+{
     const Entry* entry = find(name);
     return entry ? entry->value : defaultValue;
 }
 
 void PropertyBag::writeProperty(const QString& name, const QVariant& value,
-                                const QVariant& defaultValue) {
+                                const QVariant& defaultValue)
+{
     if (!value.isValid() || (defaultValue.isValid() && valuesMatch(value, defaultValue))) {
         remove(name);
         return;
@@ -146,17 +162,20 @@ void PropertyBag::writeProperty(const QString& name, const QVariant& value,
     m_entries.push_back({name.toLower(), value});
 }
 
-bool PropertyBag::contains(const QString& name) const {
+bool PropertyBag::contains(const QString& name) const
+{
     return find(name) != nullptr;
 }
 
-void PropertyBag::remove(const QString& name) {
+void PropertyBag::remove(const QString& name)
+{
     std::erase_if(m_entries, [&](const Entry& entry) {
         return entry.name.compare(name, Qt::CaseInsensitive) == 0;
     });
 }
 
-QStringList PropertyBag::names() const {
+QStringList PropertyBag::names() const
+{
     QStringList result;
     result.reserve(qsizetype(m_entries.size()));
     for (const Entry& entry : m_entries)
@@ -164,7 +183,8 @@ QStringList PropertyBag::names() const {
     return result;
 }
 
-bool PropertyBag::operator==(const PropertyBag& other) const {
+bool PropertyBag::operator==(const PropertyBag& other) const
+{
     if (m_entries.size() != other.m_entries.size())
         return false;
     return std::all_of(m_entries.begin(), m_entries.end(), [&](const Entry& entry) {
@@ -174,7 +194,8 @@ bool PropertyBag::operator==(const PropertyBag& other) const {
     });
 }
 
-const PropertyBag::Entry* PropertyBag::find(const QString& name) const {
+const PropertyBag::Entry* PropertyBag::find(const QString& name) const
+{
     const auto it = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& entry) {
         return entry.name.compare(name, Qt::CaseInsensitive) == 0;
     });

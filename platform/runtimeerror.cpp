@@ -17,7 +17,8 @@ QString describeError(int number)
 }
 
 RuntimeError::RuntimeError(int number, const QString& description)
-    : std::runtime_error((description.isEmpty() ? describeError(number) : description).toStdString())
+    : std::runtime_error(
+          (description.isEmpty() ? describeError(number) : description).toStdString())
     , m_number(number)
     , m_description(description.isEmpty() ? describeError(number) : description)
 {

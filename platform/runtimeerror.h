@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <stdexcept>
 
 // Numbered errors that an operation raises to its caller unless it handles them.

@@ -32,9 +32,18 @@ int measured(bool horizontal)
 
 } // namespace
 
-int twipsPerPixelX() { return current().x > 0 ? current().x : measured(true); }
-int twipsPerPixelY() { return current().y > 0 ? current().y : measured(false); }
+int twipsPerPixelX()
+{
+    return current().x > 0 ? current().x : measured(true);
+}
+int twipsPerPixelY()
+{
+    return current().y > 0 ? current().y : measured(false);
+}
 
-void setTwipsPerPixel(int x, int y) { current() = {x, y}; }
+void setTwipsPerPixel(int x, int y)
+{
+    current() = {x, y};
+}
 
 } // namespace platform

@@ -5,11 +5,13 @@
 namespace platform {
 
 Timer::Timer(QObject* parent)
-    : QObject(parent) {
+    : QObject(parent)
+{
     connect(&m_clock, &QTimer::timeout, this, &Timer::tick);
 }
 
-void Timer::setInterval(int milliseconds) {
+void Timer::setInterval(int milliseconds)
+{
     if (milliseconds < 0 || milliseconds > kMaxInterval)
         throw RuntimeError(kErrInvalidPropertyValue,
                            QStringLiteral("A timer interval lies in 0 to %1 milliseconds, not %2")
@@ -19,14 +21,16 @@ void Timer::setInterval(int milliseconds) {
     reschedule();
 }
 
-void Timer::setEnabled(bool enabled) {
+void Timer::setEnabled(bool enabled)
+{
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
     reschedule();
 }
 
-void Timer::reschedule() {
+void Timer::reschedule()
+{
     if (m_enabled && m_interval > 0)
         m_clock.start(m_interval);
     else

@@ -38,8 +38,8 @@ Samples sampleAxis(const Axis& axis)
         std::min(axis.destinationStart + axis.destinationLength, axis.destinationLimit);
     Samples samples{int(first), {}};
     for (std::int64_t d = first; d < end; ++d) {
-        const std::int64_t offset = (2 * (d - axis.destinationStart) + 1) * axis.sourceLength
-                                    / (2 * axis.destinationLength);
+        const std::int64_t offset = (2 * (d - axis.destinationStart) + 1) * axis.sourceLength /
+                                    (2 * axis.destinationLength);
         const std::int64_t s = axis.sourceStart + offset;
         samples.source.push_back(s >= 0 && s < axis.sourceLimit ? int(s) : kOutside);
     }
@@ -51,8 +51,8 @@ Samples sampleAxis(const Axis& axis)
 void transparentCopy(QImage& destination, const PixelRect& destinationRect, const QImage& source,
                      const PixelRect& sourceRect, ColourValue key)
 {
-    if (destinationRect.isEmpty() || sourceRect.isEmpty() || source.isNull()
-        || destination.isNull())
+    if (destinationRect.isEmpty() || sourceRect.isEmpty() || source.isNull() ||
+        destination.isNull())
         return;
     if (destination.format() != QImage::Format_RGB32)
         destination.convertTo(QImage::Format_RGB32);
@@ -62,9 +62,8 @@ void transparentCopy(QImage& destination, const PixelRect& destinationRect, cons
 
     const Samples columns = sampleAxis({destinationRect.x, destinationRect.width, sourceRect.x,
                                         sourceRect.width, rgbSource.width(), destination.width()});
-    const Samples rows =
-        sampleAxis({destinationRect.y, destinationRect.height, sourceRect.y, sourceRect.height,
-                    rgbSource.height(), destination.height()});
+    const Samples rows = sampleAxis({destinationRect.y, destinationRect.height, sourceRect.y,
+                                     sourceRect.height, rgbSource.height(), destination.height()});
     if (columns.source.empty() || rows.source.empty())
         return;
     const QRgb keyPixel = toPixel(key) & kRgbMask;
@@ -72,8 +71,8 @@ void transparentCopy(QImage& destination, const PixelRect& destinationRect, cons
         if (rows.source[r] == kOutside)
             continue;
         const auto* from = reinterpret_cast<const QRgb*>(rgbSource.constScanLine(rows.source[r]));
-        auto* to = reinterpret_cast<QRgb*>(destination.scanLine(rows.first + int(r)))
-                   + columns.first;
+        auto* to =
+            reinterpret_cast<QRgb*>(destination.scanLine(rows.first + int(r))) + columns.first;
         for (std::size_t c = 0; c < columns.source.size(); ++c) {
             if (columns.source[c] == kOutside)
                 continue;

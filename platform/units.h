@@ -20,7 +20,10 @@ inline constexpr int kHimetricPerInch = 2540;
 inline constexpr int kScreenDpi = 96;
 
 // Rounds to the nearest integer, an exact half going to the even neighbour.
-inline double roundHalfEven(double v) { return v - std::remainder(v, 1.0); }
+inline double roundHalfEven(double v)
+{
+    return v - std::remainder(v, 1.0);
+}
 
 // Twips from a HIMETRIC extent: the integer part of value × 567 / 1000, the product
 // taken in 32-bit signed arithmetic as the stored sets were written.

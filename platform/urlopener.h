@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QUrl>
-
 #include <functional>
 
 // Opens a web address in the user's browser. The result is of no interest to the

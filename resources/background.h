@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QRect>
-
 #include <vector>
 
 // The main window's background: a dark-grey chat-program window whose painted parts lie

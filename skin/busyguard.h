@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstdint>
 
 // The busy guard shared by the skinned buttons and the theme loader. One thread
@@ -22,7 +21,11 @@ void WaitWhileBusy(std::int32_t limitSeconds, bool watchGeneral, const QString& 
 // Sets a busy flag for the life of the scope and clears it on every way out.
 class BusyScope {
 public:
-    explicit BusyScope(std::int16_t& flag) : m_flag(flag) { m_flag = -1; }
+    explicit BusyScope(std::int16_t& flag)
+        : m_flag(flag)
+    {
+        m_flag = -1;
+    }
     ~BusyScope() { m_flag = 0; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;

@@ -12,7 +12,10 @@ namespace basGeneral {
 // for 32 bits reaches the caller as an error and never as a wrapped, wrong face.
 class CheckedInt32 {
 public:
-    constexpr CheckedInt32(std::int32_t value) : m_value(value) {} // NOLINT: converts implicitly
+    constexpr CheckedInt32(std::int32_t value)
+        : m_value(value)
+    {
+    } // NOLINT: converts implicitly
     constexpr std::int32_t value() const { return m_value; }
 
     friend CheckedInt32 operator+(CheckedInt32 a, CheckedInt32 b)

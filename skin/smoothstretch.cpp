@@ -55,7 +55,11 @@ inline QRgb packPixel(int red, int green, int blue)
 // differences.
 class Quotients {
 public:
-    explicit Quotients(int divisor) : m_divisor(divisor) { m_values.fill(kNotYet); }
+    explicit Quotients(int divisor)
+        : m_divisor(divisor)
+    {
+        m_values.fill(kNotYet);
+    }
 
     double of(int difference)
     {
@@ -164,8 +168,8 @@ public:
     // A one-pixel cell blends nothing: its value is the source pixel itself.
     void copy(int x, int y, int destinationX, int destinationY) const
     {
-        if (destinationX < 0 || destinationY < 0 || destinationX >= m_width
-            || destinationY >= m_height)
+        if (destinationX < 0 || destinationY < 0 || destinationX >= m_width ||
+            destinationY >= m_height)
             return;
         row(destinationY)[destinationX] = m_source.copyOf(x, y);
     }
@@ -227,9 +231,9 @@ private:
         const double slopeBlue = down.of(r.blue - p.blue);
         for (int k = first; k < end; ++k) {
             const double dk = k;
-            row(cell.y + k)[cell.x] = packPixel(nearest(p.red + dk * slopeRed),
-                                                nearest(p.green + dk * slopeGreen),
-                                                nearest(p.blue + dk * slopeBlue));
+            row(cell.y + k)[cell.x] =
+                packPixel(nearest(p.red + dk * slopeRed), nearest(p.green + dk * slopeGreen),
+                          nearest(p.blue + dk * slopeBlue));
         }
     }
 
@@ -242,9 +246,9 @@ private:
         const double stepBlue = across.of(right.blue - left.blue);
         for (int l = first; l < end; ++l) {
             const double dl = l;
-            pixels[l - first] = packPixel(nearest(left.red + dl * stepRed),
-                                          nearest(left.green + dl * stepGreen),
-                                          nearest(left.blue + dl * stepBlue));
+            pixels[l - first] =
+                packPixel(nearest(left.red + dl * stepRed), nearest(left.green + dl * stepGreen),
+                          nearest(left.blue + dl * stepBlue));
         }
     }
 

@@ -13,8 +13,8 @@ namespace basGeneral {
 // comes out empty is dropped. Neighbours outside the source rectangle are read from
 // the bitmap as they are. Marks SubBusy and leaves it for the caller to clear; a
 // source without a bitmap draws nothing.
-void SmoothStretch(const platform::PixelSurface& source, std::int16_t sourceX,
-                   std::int16_t sourceY, std::int16_t sourceWidth, std::int16_t sourceHeight,
+void SmoothStretch(const platform::PixelSurface& source, std::int16_t sourceX, std::int16_t sourceY,
+                   std::int16_t sourceWidth, std::int16_t sourceHeight,
                    std::int16_t destinationWidth, std::int16_t destinationHeight,
                    std::int16_t destinationX, std::int16_t destinationY,
                    platform::PixelSurface& destination);

@@ -12,8 +12,8 @@ namespace {
 
 std::int16_t toInt16(std::int32_t value)
 {
-    if (value < std::numeric_limits<std::int16_t>::min()
-        || value > std::numeric_limits<std::int16_t>::max())
+    if (value < std::numeric_limits<std::int16_t>::min() ||
+        value > std::numeric_limits<std::int16_t>::max())
         throw platform::RuntimeError(platform::kErrOverflow);
     return static_cast<std::int16_t>(value);
 }

@@ -141,8 +141,8 @@ PixelSurface preparedWorkSurface(std::int32_t width, std::int32_t height, Scale 
 } // namespace
 
 void StretchSkin(const platform::PicturePtr& skin, QImage& target, std::int32_t& cornerWidth,
-                 std::int32_t& cornerHeight, std::int32_t& width, std::int32_t& height,
-                 bool smooth, std::int32_t background)
+                 std::int32_t& cornerHeight, std::int32_t& width, std::int32_t& height, bool smooth,
+                 std::int32_t background)
 {
     if (!skin)
         throw platform::RuntimeError(platform::kErrObjectNotSet);

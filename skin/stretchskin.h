@@ -3,7 +3,6 @@
 #include "platform/picture.h"
 
 #include <QImage>
-
 #include <cstdint>
 
 namespace basGeneral {
@@ -15,7 +14,7 @@ namespace basGeneral {
 // defaults and reduction and the size defaults are written back to the caller's
 // variables. Raises error 91 for a null skin and error 6 on twip overflow.
 void StretchSkin(const platform::PicturePtr& skin, QImage& target, std::int32_t& cornerWidth,
-                 std::int32_t& cornerHeight, std::int32_t& width, std::int32_t& height,
-                 bool smooth, std::int32_t background);
+                 std::int32_t& cornerHeight, std::int32_t& width, std::int32_t& height, bool smooth,
+                 std::int32_t background);
 
 } // namespace basGeneral

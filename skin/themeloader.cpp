@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
-
 #include <algorithm>
 #include <string_view>
 
@@ -60,9 +59,9 @@ private:
     // A corner height of 1 to 255, a corner width of 0 to 255, then "BM".
     bool holdsRecord(qsizetype off) const
     {
-        return byteAt(off) != 0 && byteAt(off + 1) == 0 && byteAt(off + 2) == 0
-            && byteAt(off + 3) == 0 && byteAt(off + 5) == 0 && byteAt(off + 6) == 0
-            && byteAt(off + 7) == 0 && byteAt(off + 8) == 'B' && byteAt(off + 9) == 'M';
+        return byteAt(off) != 0 && byteAt(off + 1) == 0 && byteAt(off + 2) == 0 &&
+               byteAt(off + 3) == 0 && byteAt(off + 5) == 0 && byteAt(off + 6) == 0 &&
+               byteAt(off + 7) == 0 && byteAt(off + 8) == 'B' && byteAt(off + 9) == 'M';
     }
 
     // The first position at or after from where "BM" begins, 0 when there is none.
@@ -111,13 +110,13 @@ private:
             throw platform::RuntimeError(platform::kErrSubscriptOutOfRange);
         CornerWidth[k] = byteAt(off + 4);
         CornerHeight[k] = byteAt(off);
-        m_list[k]
-            = platform::LoadPicture(bitmap, std::min(platform::kMaxBitmapPixels, m_pixelsLeft));
+        m_list[k] =
+            platform::LoadPicture(bitmap, std::min(platform::kMaxBitmapPixels, m_pixelsLeft));
         m_pixelsLeft -= std::int64_t{m_list[k]->image().width()} * m_list[k]->image().height();
 
         const qsizetype next = signatures.beyondHeader;
-        const qsizetype resume
-            = next > 0 ? next - kResumeBeforeSignature : off + kNextRecordSearch + 1;
+        const qsizetype resume =
+            next > 0 ? next - kResumeBeforeSignature : off + kNextRecordSearch + 1;
         return std::max(resume, bitmapEnd);
     }
 

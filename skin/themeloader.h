@@ -3,7 +3,6 @@
 #include "platform/picture.h"
 
 #include <QString>
-
 #include <array>
 #include <cstdint>
 #include <vector>

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QStringList>
 #include <QTextStream>
-
 #include <cstdio>
 #include <functional>
 #include <map>

@@ -12,7 +12,8 @@ namespace {
 
 const QString kCredits = QStringLiteral("Keypad IC finder - written for repair technicians");
 
-void BM_SurfaceBlitBaseline(benchmark::State& state) {
+void BM_SurfaceBlitBaseline(benchmark::State& state)
+{
     QImage surface(416, 22, QImage::Format_RGB32);
     surface.fill(Qt::red);
     QImage target(416, 22, QImage::Format_RGB32);
@@ -24,7 +25,8 @@ void BM_SurfaceBlitBaseline(benchmark::State& state) {
 }
 BENCHMARK(BM_SurfaceBlitBaseline);
 
-void BM_ScrollStep26Cells(benchmark::State& state) {
+void BM_ScrollStep26Cells(benchmark::State& state)
+{
     marquee::Display display;
     display.setCharacters("26");
     display.setColor(65535);
@@ -38,7 +40,8 @@ void BM_ScrollStep26Cells(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollStep26Cells);
 
-void BM_RecolorPalette(benchmark::State& state) {
+void BM_RecolorPalette(benchmark::State& state)
+{
     std::int32_t colour = 0;
     for (auto _ : state) {
         const QImage palette = marquee::recolouredPalette(marquee::sourcePalette(), colour);
@@ -50,7 +53,8 @@ BENCHMARK(BM_RecolorPalette);
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

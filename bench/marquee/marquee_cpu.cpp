@@ -11,7 +11,8 @@
 
 namespace {
 
-double cpuSeconds() {
+double cpuSeconds()
+{
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     const auto seconds = [](const timeval& t) {
@@ -26,7 +27,8 @@ public:
     int paints = 0;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override
+    {
         paints += event->type() == QEvent::Paint;
         return false;
     }
@@ -34,7 +36,8 @@ protected:
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -10,10 +10,8 @@
 #include "skin/smoothstretch.h"
 #include "skin/stretchskin.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QImage>
-
+#include <benchmark/benchmark.h>
 #include <cstdint>
 #include <cstdio>
 #include <map>

@@ -12,9 +12,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
-
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <map>
 #include <vector>

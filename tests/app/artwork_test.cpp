@@ -6,9 +6,7 @@
 #include "resources/icpicture.h"
 
 #include <QFontMetrics>
-
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {

@@ -1,7 +1,6 @@
 #include "app/catalogue"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <vector>

@@ -6,10 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 #include <memory>
 
 // A shown, active main window and access to its controls by their designer names.

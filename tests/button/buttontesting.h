@@ -13,7 +13,8 @@
 #include <vector>
 
 // A test name made of a case's description.
-inline std::string caseName(const char* what) {
+inline std::string caseName(const char* what)
+{
     std::string name = what;
     for (char& ch : name)
         if (!std::isalnum(static_cast<unsigned char>(ch)))
@@ -26,7 +27,8 @@ class RecordingHost final : public ButtonHost {
 public:
     QFont ambientFont(const ctlButton&) const override { return font; }
     QString displayName(const ctlButton&) const override { return name; }
-    void propertyChanged(ctlButton&, const QString& propertyName) override {
+    void propertyChanged(ctlButton&, const QString& propertyName) override
+    {
         reported << propertyName;
     }
 
@@ -40,7 +42,9 @@ class MessageRecorder {
 public:
     MessageRecorder()
         : m_previous(platform::setMessageSink(
-              [this](const platform::Message& message) { messages.push_back(message); })) {}
+              [this](const platform::Message& message) { messages.push_back(message); }))
+    {
+    }
     ~MessageRecorder() { platform::setMessageSink(m_previous); }
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
@@ -56,21 +60,24 @@ inline constexpr QRgb kMagenta = qRgb(255, 0, 255);
 
 // A plain skin of one colour (not a key candidate, so the key is magenta) whose
 // bottom-left pixel is magenta: a transparent spot in an unscaled corner.
-inline platform::PicturePtr makeSkin(QSize pixels, QRgb fill = kSkinFill) {
+inline platform::PicturePtr makeSkin(QSize pixels, QRgb fill = kSkinFill)
+{
     QImage image(pixels, QImage::Format_RGB32);
     image.fill(fill);
     image.setPixel(0, pixels.height() - 1, kMagenta);
     return platform::makePicture(image);
 }
 
-inline platform::PicturePtr makeFilled(QSize pixels, QRgb fill) {
+inline platform::PicturePtr makeFilled(QSize pixels, QRgb fill)
+{
     QImage image(pixels, QImage::Format_RGB32);
     image.fill(fill);
     return platform::makePicture(image);
 }
 
 // Whether any pixel of the image has exactly the colour.
-inline bool hasPixel(const QImage& image, QRgb colour) {
+inline bool hasPixel(const QImage& image, QRgb colour)
+{
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if ((image.pixel(x, y) & RGB_MASK) == (colour & RGB_MASK))
@@ -81,7 +88,8 @@ inline bool hasPixel(const QImage& image, QRgb colour) {
 // A shown button of the given pixel size with a recording host and a pointer that the
 // test places.
 struct ButtonFixture {
-    explicit ButtonFixture(QSize pixels = {100, 30}) {
+    explicit ButtonFixture(QSize pixels = {100, 30})
+    {
         button.setHost(&host);
         button.setPointerQuery([this] { return pointerOverButton ? &button : &elsewhere; });
         button.resize(pixels);

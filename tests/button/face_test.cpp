@@ -13,14 +13,16 @@ constexpr QRgb kBevelDark = qRgb(0x80, 0x80, 0x80);
 constexpr QRgb kDisabledText = qRgb(0x88, 0x88, 0x88);
 constexpr QRgb kCaptionRed = qRgb(255, 0, 0);
 
-QRgb at(const ctlButton& button, int x, int y) {
+QRgb at(const ctlButton& button, int x, int y)
+{
     return button.face().pixel(x, y) & RGB_MASK;
 }
 
 // A button whose three state pictures are of its own size, installed as a stored set
 // installs them: shared, not stretched.
 struct SkinnedFixture : ButtonFixture {
-    SkinnedFixture() {
+    SkinnedFixture()
+    {
         button.setCaption(QString());
         button.SetSkin(normal, hover, pressed, QStringLiteral("1500,450,45,45,45,45,45,45"), 0, 0,
                        true);
@@ -30,7 +32,8 @@ struct SkinnedFixture : ButtonFixture {
     platform::PicturePtr pressed = makeFilled({100, 30}, qRgb(70, 80, 90));
 };
 
-TEST(Draw, ShowsTheStatePictureAndRecordsTheState) {
+TEST(Draw, ShowsTheStatePictureAndRecordsTheState)
+{
     SkinnedFixture f;
     const struct {
         std::int16_t state;
@@ -51,7 +54,8 @@ TEST(Draw, ShowsTheStatePictureAndRecordsTheState) {
     }
 }
 
-TEST(Draw, ShowsTheBackgroundInAStateWithoutPicture) {
+TEST(Draw, ShowsTheBackgroundInAStateWithoutPicture)
+{
     ButtonFixture f;
     f.button.setCaption(QString());
     f.button.setBackColor(platform::rgbValue(0, 0, 255));
@@ -63,7 +67,8 @@ TEST(Draw, ShowsTheBackgroundInAStateWithoutPicture) {
     EXPECT_EQ(at(f.button, 50, 15), qRgb(0, 0, 255) & RGB_MASK);
 }
 
-TEST(Draw, GivesAButtonWithoutSkinARaisedOrSunkenBevel) {
+TEST(Draw, GivesAButtonWithoutSkinARaisedOrSunkenBevel)
+{
     ButtonFixture f;
     f.button.setCaption(QString());
     f.button.Draw(false, 0);
@@ -84,7 +89,8 @@ TEST(Draw, GivesAButtonWithoutSkinARaisedOrSunkenBevel) {
     EXPECT_EQ(f.button.FaceState(), 0);
 }
 
-TEST(Draw, InToolbarModeShowsOnlyTheStatePicture) {
+TEST(Draw, InToolbarModeShowsOnlyTheStatePicture)
+{
     SkinnedFixture f;
     f.button.setCaption(QStringLiteral("Caption"));
     f.button.setButtonPicture(makeFilled({16, 16}, qRgb(0, 255, 0)));
@@ -95,7 +101,8 @@ TEST(Draw, InToolbarModeShowsOnlyTheStatePicture) {
     EXPECT_EQ(f.button.face(), f.pressed->image());
 }
 
-TEST(Draw, PrintsADisabledCaptionInGrey) {
+TEST(Draw, PrintsADisabledCaptionInGrey)
+{
     SkinnedFixture f;
     QFont big(QStringLiteral("DejaVu Sans"), 14);
     big.setBold(true);
@@ -112,7 +119,8 @@ TEST(Draw, PrintsADisabledCaptionInGrey) {
     EXPECT_EQ(at(f.button, 1, 1), qRgb(10, 20, 30) & RGB_MASK);
 }
 
-TEST(Draw, MovesAPressedCaptionRightAndDown) {
+TEST(Draw, MovesAPressedCaptionRightAndDown)
+{
     SkinnedFixture f;
     QFont big(QStringLiteral("DejaVu Sans"), 14);
     f.button.setFont(big);
@@ -141,7 +149,8 @@ TEST(Draw, MovesAPressedCaptionRightAndDown) {
     EXPECT_LE(down.left() - up.left(), 1);
 }
 
-TEST(Draw, CopiesThePictureWithoutItsKeyColourAndMovesItWhenPressed) {
+TEST(Draw, CopiesThePictureWithoutItsKeyColourAndMovesItWhenPressed)
+{
     SkinnedFixture f;
     QImage image(16, 16, QImage::Format_RGB32);
     image.fill(qRgb(0, 255, 0));
@@ -158,7 +167,8 @@ TEST(Draw, CopiesThePictureWithoutItsKeyColourAndMovesItWhenPressed) {
     EXPECT_EQ(at(f.button, 41 + 1, 7 + 1), qRgb(70, 80, 90) & RGB_MASK);
 }
 
-TEST(Draw, GrowsTheButtonToFitItsPicture) {
+TEST(Draw, GrowsTheButtonToFitItsPicture)
+{
     ButtonFixture f({100, 20});
     f.button.setButtonPicture(makeFilled({32, 32}, qRgb(0, 255, 0)));
     // 480 + 70 twips is 36.67 pixels.
@@ -171,7 +181,8 @@ TEST(Draw, GrowsTheButtonToFitItsPicture) {
     EXPECT_EQ(narrow.button.size(), QSize(37, 100));
 }
 
-TEST(Draw, GrowsAHiddenButtonAndRunsItsResizeHandlingAtOnce) {
+TEST(Draw, GrowsAHiddenButtonAndRunsItsResizeHandlingAtOnce)
+{
     RecordingHost host;
     ctlButton button;
     button.setHost(&host);
@@ -187,7 +198,8 @@ TEST(Draw, GrowsAHiddenButtonAndRunsItsResizeHandlingAtOnce) {
     EXPECT_EQ(button.PicState1()->image().size(), QSize(100, 37));
 }
 
-TEST(Draw, ShortensTheShownCaptionButKeepsTheProperty) {
+TEST(Draw, ShortensTheShownCaptionButKeepsTheProperty)
+{
     ButtonFixture f({40, 30});
     const QString caption = QStringLiteral("A caption far too long for the button");
     f.button.setCaption(caption);
@@ -200,13 +212,16 @@ TEST(Draw, ShortensTheShownCaptionButKeepsTheProperty) {
 // Counts the event passes of the busy guard, to see whether it waits.
 struct PassCounter {
     PassCounter()
-        : previous(platform::setEventPass([this] { ++passes; })) {}
+        : previous(platform::setEventPass([this] { ++passes; }))
+    {
+    }
     ~PassCounter() { platform::setEventPass(previous); }
     int passes = 0;
     platform::EventPass previous;
 };
 
-TEST(Draw, ThatFailsLeavesTheBusyFlagClear) {
+TEST(Draw, ThatFailsLeavesTheBusyFlagClear)
+{
     ButtonFixture f;
     platform::PropertyBag bag;
     // A stored picture is taken without a size check; this one's size overflows the twip

@@ -2,7 +2,6 @@
 #include "buttontesting.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 
 using button::FaceArrangement;
@@ -12,7 +11,8 @@ using button::FaceLayout;
 namespace {
 
 // Every character 100 twips wide, every caption 195 twips high.
-QSizeF measure(const QString& text) {
+QSizeF measure(const QString& text)
+{
     return QSizeF(100.0 * double(text.size()), 195.0);
 }
 
@@ -26,20 +26,26 @@ struct LayoutCase {
 };
 
 // Names the case in test output instead of dumping its bytes.
-void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const LayoutCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
-FaceInput noPicture(double w, double h, const char* caption, bool down = false) {
+FaceInput noPicture(double w, double h, const char* caption, bool down = false)
+{
     return {w, h, false, 0, 0, QString::fromLatin1(caption), down};
 }
 
 FaceInput withPicture(double w, double h, double picW, double picH, const char* caption,
-                      bool down = false) {
+                      bool down = false)
+{
     return {w, h, true, picW, picH, QString::fromLatin1(caption), down};
 }
 
 class FaceLayoutTable : public ::testing::TestWithParam<LayoutCase> {};
 
-TEST_P(FaceLayoutTable, PlacesAndFitsTheCaption) {
+TEST_P(FaceLayoutTable, PlacesAndFitsTheCaption)
+{
     const LayoutCase& c = GetParam();
     const FaceLayout layout = button::layoutFace(c.input, measure);
     EXPECT_EQ(layout.arrangement, c.arrangement);
@@ -159,7 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {41, 9}}),
     [](const auto& p) { return caseName(p.param.what); });
 
-TEST(FaceLayout, MeasuresTheCaptionAfterEachDroppedCharacter) {
+TEST(FaceLayout, MeasuresTheCaptionAfterEachDroppedCharacter)
+{
     // Narrow letters at the end: a width that depends on the characters, not their count.
     const auto uneven = [](const QString& text) {
         double width = 0;

@@ -19,40 +19,41 @@ struct Step {
     QPointF at = {50, 15};
 };
 
-Step move() {
+Step move()
+{
     return {Step::Move};
 }
-Step press(Qt::MouseButton b = Qt::LeftButton) {
+Step press(Qt::MouseButton b = Qt::LeftButton)
+{
     return {Step::Press, b};
 }
-Step release(QPointF at = {50, 15}, Qt::MouseButton b = Qt::LeftButton) {
+Step release(QPointF at = {50, 15}, Qt::MouseButton b = Qt::LeftButton)
+{
     return {Step::Release, b, at};
 }
-Step tickOver() {
+Step tickOver()
+{
     return {Step::TickOver};
 }
-Step tickElsewhere() {
+Step tickElsewhere()
+{
     return {Step::TickElsewhere};
 }
 
-void sendMouse(ctlButton& button, QEvent::Type type, Qt::MouseButton which, QPointF at) {
+void sendMouse(ctlButton& button, QEvent::Type type, Qt::MouseButton which, QPointF at)
+{
     const Qt::MouseButtons held =
         type == QEvent::MouseButtonPress ? Qt::MouseButtons(which) : Qt::NoButton;
     QMouseEvent event(type, at, button.mapToGlobal(at), which, held, Qt::NoModifier);
     QCoreApplication::sendEvent(&button, &event);
 }
 
-void run(ButtonFixture& f, const Step& step) {
+void run(ButtonFixture& f, const Step& step)
+{
     switch (step.kind) {
-    case Step::Move:
-        sendMouse(f.button, QEvent::MouseMove, Qt::NoButton, step.at);
-        break;
-    case Step::Press:
-        sendMouse(f.button, QEvent::MouseButtonPress, step.mouse, step.at);
-        break;
-    case Step::Release:
-        sendMouse(f.button, QEvent::MouseButtonRelease, step.mouse, step.at);
-        break;
+    case Step::Move: sendMouse(f.button, QEvent::MouseMove, Qt::NoButton, step.at); break;
+    case Step::Press: sendMouse(f.button, QEvent::MouseButtonPress, step.mouse, step.at); break;
+    case Step::Release: sendMouse(f.button, QEvent::MouseButtonRelease, step.mouse, step.at); break;
     case Step::TickOver:
         f.pointerOverButton = true;
         f.button.tmr_focus_Timer();
@@ -75,7 +76,8 @@ struct TransitionCase {
 
 class Transitions : public ::testing::TestWithParam<TransitionCase> {};
 
-TEST_P(Transitions, FollowThePointer) {
+TEST_P(Transitions, FollowThePointer)
+{
     const TransitionCase& c = GetParam();
     ButtonFixture f;
     f.button.setToolbarMode(c.toolbarMode);
@@ -148,7 +150,8 @@ struct KeyCase {
 
 class Keys : public ::testing::TestWithParam<KeyCase> {};
 
-TEST_P(Keys, RaiseKeyDownThenClickOnEnter) {
+TEST_P(Keys, RaiseKeyDownThenClickOnEnter)
+{
     const KeyCase& c = GetParam();
     ButtonFixture f;
     f.button.setToolbarMode(c.toolbarMode);
@@ -180,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
                               1}),
     [](const auto& p) { return caseName(p.param.what); });
 
-TEST(DisabledButton, GetsNoPointerOrKeyInput) {
+TEST(DisabledButton, GetsNoPointerOrKeyInput)
+{
     ButtonFixture f;
     f.button.setEnabled(false);
     int clicks = 0, keys = 0;
@@ -197,7 +201,8 @@ TEST(DisabledButton, GetsNoPointerOrKeyInput) {
 }
 
 // Everything that redraws the normal face, tried on a hovering button.
-TEST(NormalFace, IsRedrawnOnFocusShowAmbientChangeHitTestAndResize) {
+TEST(NormalFace, IsRedrawnOnFocusShowAmbientChangeHitTestAndResize)
+{
     ButtonFixture f;
     const std::vector<std::pair<const char*, std::function<void()>>> redraws{
         {"focus in",
@@ -237,7 +242,8 @@ TEST(NormalFace, IsRedrawnOnFocusShowAmbientChangeHitTestAndResize) {
 // release inside the press would find no pressed face yet, lose the click and leave
 // the button showing Pressed. The pass below delivers the release the way the desktop
 // does: only when the pass may handle user input.
-TEST(QueuedRelease, IsHandledAfterThePressThatPrecedesIt) {
+TEST(QueuedRelease, IsHandledAfterThePressThatPrecedesIt)
+{
     ButtonFixture f;
     int clicks = 0;
     QObject::connect(&f.button, &ctlButton::Click, [&] { ++clicks; });

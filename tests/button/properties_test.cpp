@@ -18,7 +18,8 @@ struct PictureCase {
 
 class PictureValidation : public ::testing::TestWithParam<PictureCase> {};
 
-TEST_P(PictureValidation, AcceptsUpTo128By128Pixels) {
+TEST_P(PictureValidation, AcceptsUpTo128By128Pixels)
+{
     const PictureCase& c = GetParam();
     ButtonFixture f;
     MessageRecorder messages;
@@ -41,11 +42,13 @@ TEST_P(PictureValidation, AcceptsUpTo128By128Pixels) {
     EXPECT_TRUE(f.host.reported.isEmpty());
 }
 
-platform::PicturePtr bitmap(int w, int h) {
+platform::PicturePtr bitmap(int w, int h)
+{
     return makeFilled({w, h}, qRgb(0, 200, 0));
 }
 
-platform::PicturePtr icon(std::int32_t himetricWidth, std::int32_t himetricHeight) {
+platform::PicturePtr icon(std::int32_t himetricWidth, std::int32_t himetricHeight)
+{
     return std::make_shared<platform::Picture>(
         platform::Picture::nonBitmap(platform::PictureType::Icon, himetricWidth, himetricHeight));
 }
@@ -65,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         PictureCase{"overflowing_size", [] { return icon(2'000'000'000, 10); }, false}),
     [](const auto& p) { return caseName(p.param.what); });
 
-TEST(ButtonPicture, NoPictureObjectIsAnErrorBeforeAnyChange) {
+TEST(ButtonPicture, NoPictureObjectIsAnErrorBeforeAnyChange)
+{
     ButtonFixture f;
     MessageRecorder messages;
     try {
@@ -79,7 +83,8 @@ TEST(ButtonPicture, NoPictureObjectIsAnErrorBeforeAnyChange) {
     EXPECT_NE(f.button.ButtonPicture(), nullptr);
 }
 
-TEST(ButtonPicture, ReadingAnEmptyPictureClearsHasPicture) {
+TEST(ButtonPicture, ReadingAnEmptyPictureClearsHasPicture)
+{
     ButtonFixture f;
     EXPECT_TRUE(f.button.ButtonPicture()->isEmpty());
     EXPECT_FALSE(f.button.HasPicture());
@@ -93,7 +98,8 @@ struct SetterCase {
 
 class Setters : public ::testing::TestWithParam<SetterCase> {};
 
-TEST_P(Setters, ReportTheirPropertyByName) {
+TEST_P(Setters, ReportTheirPropertyByName)
+{
     ButtonFixture f;
     f.button.Draw(false, 1);
     GetParam().set(f.button);
@@ -115,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "BtnPicture"}),
     [](const auto& p) { return caseName(p.param.what); });
 
-TEST(Properties, ReadBackWhatWasSet) {
+TEST(Properties, ReadBackWhatWasSet)
+{
     ButtonFixture f;
     f.button.setBackColor(platform::kButtonFace);
     f.button.setForeColor(8454143);
@@ -129,7 +136,8 @@ TEST(Properties, ReadBackWhatWasSet) {
     EXPECT_FALSE(f.button.Enabled());
 }
 
-TEST(Caption, PumpsEventsOnceBeforeReporting) {
+TEST(Caption, PumpsEventsOnceBeforeReporting)
+{
     ButtonFixture f;
     QStringList order;
     const platform::EventPass previous = platform::setEventPass([&] { order << "pump"; });
@@ -141,7 +149,8 @@ TEST(Caption, PumpsEventsOnceBeforeReporting) {
     EXPECT_EQ(order.size(), 2);
 }
 
-TEST(Host, DefaultsToTheStandaloneHost) {
+TEST(Host, DefaultsToTheStandaloneHost)
+{
     ctlButton button;
     button.setObjectName(QStringLiteral("ctlButton7"));
     button.InitProperties();

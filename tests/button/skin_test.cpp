@@ -9,21 +9,25 @@
 
 namespace {
 
-QRgb pixel(const platform::PicturePtr& picture, int x, int y) {
+QRgb pixel(const platform::PicturePtr& picture, int x, int y)
+{
     return picture->image().pixel(x, y) & RGB_MASK;
 }
 
-QRgb buttonFace() {
+QRgb buttonFace()
+{
     return platform::toPixel(platform::kButtonFace) & RGB_MASK;
 }
 
-QSize sizeOf(const platform::PicturePtr& picture) {
+QSize sizeOf(const platform::PicturePtr& picture)
+{
     return picture->image().size();
 }
 
 // A button restored from a stored set holding three 100 × 30 state pictures.
 struct RestoredFixture : ButtonFixture {
-    explicit RestoredFixture(const QString& cords = QStringLiteral("1500,450,45,45,30,30,15,15")) {
+    explicit RestoredFixture(const QString& cords = QStringLiteral("1500,450,45,45,30,30,15,15"))
+    {
         platform::PropertyBag bag;
         bag.writeProperty("PicState1", QVariant::fromValue(normal));
         bag.writeProperty("PicState2", QVariant::fromValue(hover));
@@ -38,7 +42,8 @@ struct RestoredFixture : ButtonFixture {
     platform::PicturePtr pressed = makeSkin({100, 30}, qRgb(30, 30, 200));
 };
 
-TEST(SetSkin, FromThePickerReportsAndStretchesToTheButtonsSize) {
+TEST(SetSkin, FromThePickerReportsAndStretchesToTheButtonsSize)
+{
     ButtonFixture f;
     f.button.setCaption(QString());
     f.host.reported.clear();
@@ -68,7 +73,8 @@ TEST(SetSkin, FromThePickerReportsAndStretchesToTheButtonsSize) {
     EXPECT_EQ(basGeneral::SubBusy, 0);
 }
 
-TEST(SetSkin, FromTheControlItselfNeitherReportsNorStretches) {
+TEST(SetSkin, FromTheControlItselfNeitherReportsNorStretches)
+{
     ButtonFixture f;
     const platform::PicturePtr normal = makeSkin({20, 10});
     const platform::PicturePtr hover = makeSkin({20, 10});
@@ -83,7 +89,8 @@ TEST(SetSkin, FromTheControlItselfNeitherReportsNorStretches) {
     EXPECT_EQ(f.button.theme_no(), 5);
 }
 
-TEST(SetSkin, WithoutANormalPictureChangesNothing) {
+TEST(SetSkin, WithoutANormalPictureChangesNothing)
+{
     RestoredFixture f;
     const platform::PicturePtr before = f.button.PicState1();
     f.button.SetSkin(nullptr, makeSkin({20, 10}), makeSkin({20, 10}), QStringLiteral("1,2,3"), 4, 5,
@@ -95,7 +102,8 @@ TEST(SetSkin, WithoutANormalPictureChangesNothing) {
     EXPECT_EQ(basGeneral::SubBusy, 0);
 }
 
-TEST(SetSkin, WithoutHoverAndPressedPicturesRebuildsTheNormalOne) {
+TEST(SetSkin, WithoutHoverAndPressedPicturesRebuildsTheNormalOne)
+{
     ButtonFixture f;
     f.button.SetSkin(makeSkin({20, 10}), nullptr, nullptr,
                      QStringLiteral("300,150,45,45,45,45,45,45"), 0, 0, false);
@@ -107,7 +115,8 @@ TEST(SetSkin, WithoutHoverAndPressedPicturesRebuildsTheNormalOne) {
     EXPECT_EQ(basGeneral::SubBusy, 0);
 }
 
-TEST(StoredSkin, IsInstalledWithoutReportsOrStretching) {
+TEST(StoredSkin, IsInstalledWithoutReportsOrStretching)
+{
     RestoredFixture f;
     EXPECT_TRUE(f.host.reported.isEmpty());
     EXPECT_EQ(f.button.PicState1(), f.normal);
@@ -116,7 +125,8 @@ TEST(StoredSkin, IsInstalledWithoutReportsOrStretching) {
     EXPECT_EQ(f.button.face(), f.normal->image());
 }
 
-TEST(Resize, OfARestoredButtonRebuildsTheThreePicturesAtTheNewSize) {
+TEST(Resize, OfARestoredButtonRebuildsTheThreePicturesAtTheNewSize)
+{
     RestoredFixture f;
     f.button.resize(120, 40);
     EXPECT_EQ(f.button.Skin_Cords(), "1800,600,45,45,30,30,15,15");
@@ -128,7 +138,8 @@ TEST(Resize, OfARestoredButtonRebuildsTheThreePicturesAtTheNewSize) {
     EXPECT_EQ(f.button.face().size(), QSize(120, 40));
 }
 
-TEST(Resize, ToHeightZeroBuildsTheFallbackSize) {
+TEST(Resize, ToHeightZeroBuildsTheFallbackSize)
+{
     RestoredFixture f;
     f.button.resize(120, 0);
     EXPECT_EQ(f.button.Skin_Cords(), "1000,300,45,45,30,30,15,15");
@@ -137,7 +148,8 @@ TEST(Resize, ToHeightZeroBuildsTheFallbackSize) {
     EXPECT_EQ(sizeOf(f.button.PicState2()), QSize(67, 20));
 }
 
-TEST(BackColor, RebuildsThePicturesOnTheNewColour) {
+TEST(BackColor, RebuildsThePicturesOnTheNewColour)
+{
     RestoredFixture f;
     const platform::PicturePtr before = f.button.PicState1();
     EXPECT_EQ(pixel(before, 0, 29), kMagenta & RGB_MASK);
@@ -151,7 +163,8 @@ TEST(BackColor, RebuildsThePicturesOnTheNewColour) {
     EXPECT_EQ(pixel(f.button.PicState1(), 50, 15), kSkinFill & RGB_MASK);
 }
 
-TEST(BackColor, OfAButtonNotYetReadOnlyRedraws) {
+TEST(BackColor, OfAButtonNotYetReadOnlyRedraws)
+{
     ButtonFixture f;
     const platform::PicturePtr normal = makeSkin({100, 30});
     f.button.SetSkin(normal, normal, normal, QStringLiteral("1500,450,45,45,45,45,45,45"), 0, 0,
@@ -161,7 +174,8 @@ TEST(BackColor, OfAButtonNotYetReadOnlyRedraws) {
 }
 
 // The busy flag is released on every way out of a skin operation.
-TEST(BusyFlag, IsReleasedWhenARebuildFails) {
+TEST(BusyFlag, IsReleasedWhenARebuildFails)
+{
     RestoredFixture f(QStringLiteral("1500,450,45,45,1e10,45,45,45"));
     try {
         f.button.ResizenSave(false);
@@ -180,12 +194,14 @@ class FailingHost final : public ButtonHost {
 public:
     QFont ambientFont(const ctlButton&) const override { return {}; }
     QString displayName(const ctlButton&) const override { return {}; }
-    void propertyChanged(ctlButton&, const QString&) override {
+    void propertyChanged(ctlButton&, const QString&) override
+    {
         throw std::runtime_error("host refused the change");
     }
 };
 
-TEST(BusyFlag, IsReleasedWhenTheHostFailsDuringSetSkin) {
+TEST(BusyFlag, IsReleasedWhenTheHostFailsDuringSetSkin)
+{
     ButtonFixture f;
     FailingHost failing;
     f.button.setHost(&failing);

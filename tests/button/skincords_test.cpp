@@ -15,7 +15,8 @@ struct CordsCase {
 
 class ResizedSkinCords : public ::testing::TestWithParam<CordsCase> {};
 
-TEST_P(ResizedSkinCords, PutsTheSizeInFrontAndKeepsTheSlicePairs) {
+TEST_P(ResizedSkinCords, PutsTheSizeInFrontAndKeepsTheSlicePairs)
+{
     const CordsCase& c = GetParam();
     EXPECT_EQ(button::resizedSkinCords(QString::fromLatin1(c.cords), c.width, c.height),
               QString::fromLatin1(c.expected));
@@ -37,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         CordsCase{"", 1500, 450, "1500,450,0,0,0,0,0,0"},
         CordsCase{"1,2,45,45", 1500, 450, "1500,450,45,45,0,0,0,0"}));
 
-TEST(SkinSlice, TakesTheSizeAndTheStatesPairRoundedHalvesToEven) {
+TEST(SkinSlice, TakesTheSizeAndTheStatesPairRoundedHalvesToEven)
+{
     const QString cords = QStringLiteral("1500.5,449.5,75,60,22.5,37.5,1,2");
     const button::SkinSlice normal = button::sliceForState(cords, 1);
     EXPECT_EQ(normal.width, 1500);
@@ -52,7 +54,8 @@ TEST(SkinSlice, TakesTheSizeAndTheStatesPairRoundedHalvesToEven) {
     EXPECT_EQ(pressed.cornerHeight, 2);
 }
 
-TEST(SkinSlice, RaisesOverflowForANumberOutside32Bits) {
+TEST(SkinSlice, RaisesOverflowForANumberOutside32Bits)
+{
     try {
         button::sliceForState(QStringLiteral("1500,450,75,75,1e10,75,75,75"), 2);
         FAIL() << "no error raised";
@@ -62,7 +65,8 @@ TEST(SkinSlice, RaisesOverflowForANumberOutside32Bits) {
     EXPECT_NO_THROW(button::sliceForState(QStringLiteral("1500,450,75,75,1e10,75,75,75"), 1));
 }
 
-TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText) {
+TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText)
+{
     EXPECT_EQ(button::leadingNumber(u"  42abc"), 42.0);
     EXPECT_EQ(button::leadingNumber(u"-1.5e2x"), -150.0);
     EXPECT_EQ(button::leadingNumber(u"+.5"), 0.5);

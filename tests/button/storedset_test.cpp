@@ -6,7 +6,8 @@
 
 namespace {
 
-TEST(InitProperties, GivesTheDisplayNameAndNothingElse) {
+TEST(InitProperties, GivesTheDisplayNameAndNothingElse)
+{
     ButtonFixture f;
     f.button.InitProperties();
     EXPECT_EQ(f.button.Caption(), "ctlButton1");
@@ -21,7 +22,8 @@ TEST(InitProperties, GivesTheDisplayNameAndNothingElse) {
     EXPECT_TRUE(f.host.reported.isEmpty());
 }
 
-TEST(ReadProperties, OfAnEmptySetGivesTheReadDefaults) {
+TEST(ReadProperties, OfAnEmptySetGivesTheReadDefaults)
+{
     ButtonFixture f;
     f.button.ReadProperties(platform::PropertyBag());
     EXPECT_FALSE(f.button.Enabled());   // "Enabled" reads as False
@@ -38,7 +40,8 @@ TEST(ReadProperties, OfAnEmptySetGivesTheReadDefaults) {
     EXPECT_TRUE(f.host.reported.isEmpty());
 }
 
-TEST(ReadProperties, MatchesNamesInAnyCase) {
+TEST(ReadProperties, MatchesNamesInAnyCase)
+{
     ButtonFixture f;
     platform::PropertyBag bag;
     bag.writeProperty("CAPTION", QStringLiteral("Exit"));
@@ -52,7 +55,8 @@ TEST(ReadProperties, MatchesNamesInAnyCase) {
     EXPECT_EQ(f.button.theme_no(), 7);
 }
 
-TEST(ReadProperties, SkipsAStepThatFailsAndGoesOn) {
+TEST(ReadProperties, SkipsAStepThatFailsAndGoesOn)
+{
     ButtonFixture f;
     platform::PropertyBag bag;
     bag.writeProperty("theme_file_no", QStringLiteral("not a number"));
@@ -71,7 +75,8 @@ TEST(ReadProperties, SkipsAStepThatFailsAndGoesOn) {
     EXPECT_TRUE(f.button.PropertiesRead());
 }
 
-TEST(WriteProperties, StoresOnlyWhatDiffersFromTheDefaults) {
+TEST(WriteProperties, StoresOnlyWhatDiffersFromTheDefaults)
+{
     ButtonFixture f;
     f.button.ReadProperties(platform::PropertyBag());
     platform::PropertyBag bag;
@@ -88,7 +93,8 @@ TEST(WriteProperties, StoresOnlyWhatDiffersFromTheDefaults) {
     EXPECT_EQ(again, bag);
 }
 
-TEST(WriteProperties, StoresAnEnabledButtonAsMinusOne) {
+TEST(WriteProperties, StoresAnEnabledButtonAsMinusOne)
+{
     ButtonFixture f;
     f.button.setEnabled(true);
     platform::PropertyBag bag;
@@ -97,7 +103,8 @@ TEST(WriteProperties, StoresAnEnabledButtonAsMinusOne) {
     EXPECT_EQ(platform::toInt32(bag.readProperty("Enabled")), -1);
 }
 
-TEST(StoredSet, RoundTripKeepsEveryValue) {
+TEST(StoredSet, RoundTripKeepsEveryValue)
+{
     ButtonFixture f;
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(9.75);
@@ -141,7 +148,8 @@ TEST(StoredSet, RoundTripKeepsEveryValue) {
     EXPECT_EQ(again, bag);
 }
 
-TEST(StoredSet, APictureRejectedOnceIsNotStored) {
+TEST(StoredSet, APictureRejectedOnceIsNotStored)
+{
     ButtonFixture f;
     MessageRecorder messages;
     f.button.setButtonPicture(makeFilled({200, 10}, qRgb(0, 200, 0)));

@@ -15,10 +15,12 @@
 #include <ostream>
 
 // Readable failure messages for the texts the display shows and the names it reports.
-inline void PrintTo(const QString& text, std::ostream* out) {
+inline void PrintTo(const QString& text, std::ostream* out)
+{
     *out << '"' << text.toStdString() << '"';
 }
-inline void PrintTo(const QStringList& list, std::ostream* out) {
+inline void PrintTo(const QStringList& list, std::ostream* out)
+{
     *out << list.join(", ").toStdString();
 }
 
@@ -26,7 +28,8 @@ namespace {
 
 using marquee::Display;
 
-int errorNumberOf(const std::function<void()>& action) {
+int errorNumberOf(const std::function<void()>& action)
+{
     try {
         action();
     } catch (const platform::RuntimeError& e) {
@@ -35,26 +38,30 @@ int errorNumberOf(const std::function<void()>& action) {
     return 0;
 }
 
-QImage cellOf(const QImage& strip, int index) {
+QImage cellOf(const QImage& strip, int index)
+{
     return strip.copy(marquee::kCellWidth * index, 0, marquee::kCellWidth, marquee::kCellHeight);
 }
 
 // A display of some cells with its colour applied, and the changes it reports.
 class DisplayTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         display.setColor(255);
         QObject::connect(&display, &Display::propertyChanged,
                          [this](const QString& name) { changes.append(name); });
     }
 
-    void sized(int cells) {
+    void sized(int cells)
+    {
         display.setCharacters(QString::number(cells));
         changes.clear();
     }
 
     // Every cell of the surface shows the glyph of its character in shownText.
-    void expectSurfaceShowsText() const {
+    void expectSurfaceShowsText() const
+    {
         const QString shown = display.shownText();
         ASSERT_EQ(shown.size(), display.cellCount());
         for (int i = 0; i < shown.size(); ++i)
@@ -67,7 +74,8 @@ protected:
     QStringList changes;
 };
 
-TEST_F(DisplayTest, StaticCaptionIsPaddedOrCutToTheCells) {
+TEST_F(DisplayTest, StaticCaptionIsPaddedOrCutToTheCells)
+{
     struct Case {
         int cells;
         const char* caption;
@@ -86,7 +94,8 @@ TEST_F(DisplayTest, StaticCaptionIsPaddedOrCutToTheCells) {
     EXPECT_EQ(changes.last(), "Caption");
 }
 
-TEST_F(DisplayTest, ScrollingTwoCharactersOverThreeCellsTakesFiveSteps) {
+TEST_F(DisplayTest, ScrollingTwoCharactersOverThreeCellsTakesFiveSteps)
+{
     sized(3);
     display.setScrollRate(30000);
     display.setScroll(true);
@@ -102,7 +111,8 @@ TEST_F(DisplayTest, ScrollingTwoCharactersOverThreeCellsTakesFiveSteps) {
     }
 }
 
-TEST_F(DisplayTest, SwitchingScrollingDoesNotRedrawAndACaptionDrawsFromThePosition) {
+TEST_F(DisplayTest, SwitchingScrollingDoesNotRedrawAndACaptionDrawsFromThePosition)
+{
     sized(3);
     display.setScrollRate(30000);
     display.setCaption("AB");
@@ -123,7 +133,8 @@ TEST_F(DisplayTest, SwitchingScrollingDoesNotRedrawAndACaptionDrawsFromThePositi
     EXPECT_EQ(display.shownText(), "  C");
 }
 
-TEST_F(DisplayTest, ACaptionPastTheSixteenBitPositionWrapsToTheStart) {
+TEST_F(DisplayTest, ACaptionPastTheSixteenBitPositionWrapsToTheStart)
+{
     sized(1);
     display.setScrollRate(30000);
     display.setScroll(true);
@@ -146,7 +157,8 @@ TEST_F(DisplayTest, ACaptionPastTheSixteenBitPositionWrapsToTheStart) {
     EXPECT_EQ(display.scrollPosition(), 1);
 }
 
-TEST_F(DisplayTest, BlankAndCharactersWithoutGlyphShowThirtyFiveUnlitDots) {
+TEST_F(DisplayTest, BlankAndCharactersWithoutGlyphShowThirtyFiveUnlitDots)
+{
     sized(4);
     display.setCaption(" ,#a");
     const QImage blank = cellOf(display.surface(), 0);
@@ -160,7 +172,8 @@ TEST_F(DisplayTest, BlankAndCharactersWithoutGlyphShowThirtyFiveUnlitDots) {
     EXPECT_EQ(unlit, 35 * 4);
 }
 
-TEST(Display, StaysBlackUntilAColourIsApplied) {
+TEST(Display, StaysBlackUntilAColourIsApplied)
+{
     Display display;
     display.setCharacters("5");
     display.setCaption("AB");
@@ -175,7 +188,8 @@ TEST(Display, StaysBlackUntilAColourIsApplied) {
     EXPECT_EQ(display.surface().pixel(1, 1), qRgb(100, 100, 0));
 }
 
-TEST_F(DisplayTest, ColourIsReportedAndRecolours) {
+TEST_F(DisplayTest, ColourIsReportedAndRecolours)
+{
     sized(2);
     display.setCaption("8");
     changes.clear();
@@ -186,7 +200,8 @@ TEST_F(DisplayTest, ColourIsReportedAndRecolours) {
     expectSurfaceShowsText();
 }
 
-TEST(Display, SizingRuleKeepsWholeCellsAndOneCellHeight) {
+TEST(Display, SizingRuleKeepsWholeCellsAndOneCellHeight)
+{
     struct Case {
         int width;
         int keptWidth;
@@ -210,7 +225,8 @@ TEST(Display, SizingRuleKeepsWholeCellsAndOneCellHeight) {
     }
 }
 
-TEST(Display, APixelResizeFollowsTheSizingRule) {
+TEST(Display, APixelResizeFollowsTheSizingRule)
+{
     Display display;
     display.show();
     display.resize(100, 50); // 1500 twips: 6 whole cells
@@ -219,7 +235,8 @@ TEST(Display, APixelResizeFollowsTheSizingRule) {
     EXPECT_EQ(display.widthTwips(), 1440);
 }
 
-TEST(Display, NewlyPlacedControlHasTenCells) {
+TEST(Display, NewlyPlacedControlHasTenCells)
+{
     Display display;
     EXPECT_EQ(display.cellCount(), 0);
     display.InitProperties();
@@ -230,7 +247,8 @@ TEST(Display, NewlyPlacedControlHasTenCells) {
     EXPECT_EQ(display.Color(), 255);
 }
 
-TEST_F(DisplayTest, CharactersResizesTheControl) {
+TEST_F(DisplayTest, CharactersResizesTheControl)
+{
     display.setCharacters("26");
     EXPECT_EQ(display.widthTwips(), 6240);
     EXPECT_EQ(display.cellCount(), 26);
@@ -243,7 +261,8 @@ TEST_F(DisplayTest, CharactersResizesTheControl) {
     EXPECT_EQ(display.Characters(), "4");
 }
 
-TEST_F(DisplayTest, CharactersRefusesWhatIsNoCellCount) {
+TEST_F(DisplayTest, CharactersRefusesWhatIsNoCellCount)
+{
     sized(26);
     struct Case {
         const char* text;
@@ -263,7 +282,8 @@ TEST_F(DisplayTest, CharactersRefusesWhatIsNoCellCount) {
     EXPECT_EQ(display.widthTwips(), 32640);
 }
 
-TEST_F(DisplayTest, RateAndScrollingAdjustABelowOneRateToOne) {
+TEST_F(DisplayTest, RateAndScrollingAdjustABelowOneRateToOne)
+{
     struct Case {
         const char* what;
         std::function<void(Display&)> steps;
@@ -313,7 +333,8 @@ TEST_F(DisplayTest, RateAndScrollingAdjustABelowOneRateToOne) {
     }
 }
 
-TEST_F(DisplayTest, NegativeRateWhileNotScrollingIsRefusedByTheTimer) {
+TEST_F(DisplayTest, NegativeRateWhileNotScrollingIsRefusedByTheTimer)
+{
     display.setScrollRate(150);
     changes.clear();
     EXPECT_EQ(errorNumberOf([&] { display.setScrollRate(-1); }),
@@ -325,7 +346,8 @@ TEST_F(DisplayTest, NegativeRateWhileNotScrollingIsRefusedByTheTimer) {
     EXPECT_EQ(changes, QStringList({"Scroll", "ScrollRate"}));
 }
 
-TEST_F(DisplayTest, TheScrollTimerDrivesTheSteps) {
+TEST_F(DisplayTest, TheScrollTimerDrivesTheSteps)
+{
     sized(3);
     display.setScrollRate(1);
     display.setScroll(true);
@@ -336,7 +358,8 @@ TEST_F(DisplayTest, TheScrollTimerDrivesTheSteps) {
     EXPECT_NE(display.scrollPosition(), 1);
 }
 
-TEST_F(DisplayTest, SavingKeepsOnlyTheCellsAndTheColour) {
+TEST_F(DisplayTest, SavingKeepsOnlyTheCellsAndTheColour)
+{
     sized(26);
     display.setColor(65535);
     display.setCaption("Credits line");
@@ -363,7 +386,8 @@ TEST_F(DisplayTest, SavingKeepsOnlyTheCellsAndTheColour) {
     EXPECT_EQ(loaded.palette().pixel(16 * marquee::GlyphIndex('1') + 7, 1), qRgb(255, 255, 0));
 }
 
-TEST(Display, DefaultCellsAndColourAreNotStored) {
+TEST(Display, DefaultCellsAndColourAreNotStored)
+{
     Display display;
     display.InitProperties();
     platform::PropertyBag bag;
@@ -371,7 +395,8 @@ TEST(Display, DefaultCellsAndColourAreNotStored) {
     EXPECT_EQ(bag.names(), QStringList({"caption", "scrollrate", "scroll"}));
 }
 
-TEST(Display, ReadingAnEmptySetGivesTheReadDefaults) {
+TEST(Display, ReadingAnEmptySetGivesTheReadDefaults)
+{
     Display display;
     display.ReadProperties(platform::PropertyBag());
     EXPECT_EQ(display.cellCount(), 10);
@@ -382,7 +407,8 @@ TEST(Display, ReadingAnEmptySetGivesTheReadDefaults) {
     EXPECT_FALSE(display.palette().isNull());
 }
 
-TEST(Display, StoredRateAndStateReachTheTimerUnadjusted) {
+TEST(Display, StoredRateAndStateReachTheTimerUnadjusted)
+{
     platform::PropertyBag bag;
     bag.writeProperty("scrollrate", QVariant::fromValue(qint16(0)));
     bag.writeProperty("SCROLL", QVariant::fromValue(qint16(-1)));
@@ -392,7 +418,8 @@ TEST(Display, StoredRateAndStateReachTheTimerUnadjusted) {
     EXPECT_TRUE(display.Scroll());
 }
 
-TEST(Display, UnreadableStoredValuesRaiseTheirErrors) {
+TEST(Display, UnreadableStoredValuesRaiseTheirErrors)
+{
     struct Case {
         const char* name;
         QVariant value;
@@ -420,7 +447,8 @@ namespace {
 
 // Recolouring draws straight into the palette image: no file in the program's folder is
 // written, read or deleted, so a file of the old temporary name is left alone.
-TEST(Display, RecolouringLeavesTheProgramFolderAlone) {
+TEST(Display, RecolouringLeavesTheProgramFolderAlone)
+{
     QFile keep(QDir(platform::applicationFolder()).filePath("fontpal.tmp"));
     ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
     keep.write("the user's own file");
@@ -441,7 +469,8 @@ TEST(Display, RecolouringLeavesTheProgramFolderAlone) {
 
 namespace {
 
-TEST(Display, ASavedDisplayReadsBackThroughTheFormFile) {
+TEST(Display, ASavedDisplayReadsBackThroughTheFormFile)
+{
     Display saved;
     saved.setCharacters("26");
     saved.setColor(platform::rgbValue(0, 255, 0));

@@ -8,7 +8,8 @@ namespace {
 
 using marquee::GlyphIndex;
 
-TEST(GlyphIndex, MapsCharactersToTheirCells) {
+TEST(GlyphIndex, MapsCharactersToTheirCells)
+{
     struct Case {
         char16_t character;
         int cell;
@@ -26,7 +27,8 @@ TEST(GlyphIndex, MapsCharactersToTheirCells) {
 
 // The dot rows of each cell as they appear in the palette, read back pixel by pixel.
 // Every dot must be one solid 2 × 2 square and every pixel between dots black.
-marquee::GlyphRows decodeCell(const QImage& palette, int cell) {
+marquee::GlyphRows decodeCell(const QImage& palette, int cell)
+{
     marquee::GlyphRows rows{};
     QSet<QPoint> dotPixels;
     for (int row = 0; row < marquee::kDotRows; ++row) {
@@ -55,7 +57,8 @@ marquee::GlyphRows decodeCell(const QImage& palette, int cell) {
     return rows;
 }
 
-TEST(SourcePalette, HoldsEveryGlyphOfTheTableInThreeColours) {
+TEST(SourcePalette, HoldsEveryGlyphOfTheTableInThreeColours)
+{
     const QImage& palette = marquee::sourcePalette();
     ASSERT_EQ(palette.size(), QSize(848, 22));
     QSet<QRgb> colours;
@@ -69,7 +72,8 @@ TEST(SourcePalette, HoldsEveryGlyphOfTheTableInThreeColours) {
 }
 
 // A few shapes drawn by hand, so that a slip in the table itself shows.
-TEST(SourcePalette, ShapesReadAsTheirCharacters) {
+TEST(SourcePalette, ShapesReadAsTheirCharacters)
+{
     struct Case {
         char16_t character;
         const char* picture; // seven rows of five, '#' lit

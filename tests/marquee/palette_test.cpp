@@ -5,7 +5,8 @@
 
 namespace {
 
-TEST(SplitColor, TakesTheLowBytesOfTheFloorQuotients) {
+TEST(SplitColor, TakesTheLowBytesOfTheFloorQuotients)
+{
     struct Case {
         std::int32_t colour;
         int red, green, blue;
@@ -24,14 +25,16 @@ TEST(SplitColor, TakesTheLowBytesOfTheFloorQuotients) {
     }
 }
 
-TEST(ByteOrZero, KeepsBytesOnly) {
+TEST(ByteOrZero, KeepsBytesOnly)
+{
     for (const int v : {0, 1, 100, 255})
         EXPECT_EQ(marquee::ByteOrZero(std::int16_t(v)), v);
     for (const int v : {-1, -155, 256, 32767, -32768})
         EXPECT_EQ(marquee::ByteOrZero(std::int16_t(v)), 0);
 }
 
-TEST(Recolouring, LitIsTheColourAndUnlitIs155LowerPerComponent) {
+TEST(Recolouring, LitIsTheColourAndUnlitIs155LowerPerComponent)
+{
     struct Case {
         const char* what;
         std::int32_t colour;
@@ -64,7 +67,8 @@ TEST(Recolouring, LitIsTheColourAndUnlitIs155LowerPerComponent) {
     }
 }
 
-TEST(Recolouring, ColoursOtherThanTheTwoDotColoursBecomeBlack) {
+TEST(Recolouring, ColoursOtherThanTheTwoDotColoursBecomeBlack)
+{
     QImage source(3, 1, QImage::Format_RGB32);
     source.setPixel(0, 0, qRgb(255, 0, 1));
     source.setPixel(1, 0, qRgb(0, 0, 254));

@@ -11,17 +11,21 @@ namespace {
 using platform::StoredControl;
 using platform::StoredForm;
 
-QVariant int16(int v) {
+QVariant int16(int v)
+{
     return QVariant::fromValue(static_cast<qint16>(v));
 }
-QVariant int32(int v) {
+QVariant int32(int v)
+{
     return QVariant::fromValue(static_cast<qint32>(v));
 }
-QVariant picture(const platform::Picture& p) {
+QVariant picture(const platform::Picture& p)
+{
     return QVariant::fromValue(std::make_shared<platform::Picture>(p));
 }
 
-QImage noisyImage(int width, int height) {
+QImage noisyImage(int width, int height)
+{
     QImage image(width, height, QImage::Format_RGB32);
     quint32 seed = 12345;
     for (int y = 0; y < height; ++y) {
@@ -34,7 +38,8 @@ QImage noisyImage(int width, int height) {
     return image;
 }
 
-QFont font(const QString& family, double points, int weight) {
+QFont font(const QString& family, double points, int weight)
+{
     QFont f;
     f.setFamily(family);
     f.setPointSizeF(points);
@@ -43,7 +48,8 @@ QFont font(const QString& family, double points, int weight) {
 }
 
 // A form holding every kind of value the stored sets keep.
-StoredForm sampleForm() {
+StoredForm sampleForm()
+{
     StoredControl button;
     button.className = "ctlButton";
     button.name = "ctlButton1";
@@ -90,7 +96,8 @@ StoredForm sampleForm() {
     return form;
 }
 
-int errorNumberOf(const std::function<void()>& action) {
+int errorNumberOf(const std::function<void()>& action)
+{
     try {
         action();
     } catch (const platform::RuntimeError& e) {
@@ -100,7 +107,8 @@ int errorNumberOf(const std::function<void()>& action) {
     return 0;
 }
 
-TEST(FormFile, TextRoundTripKeepsEveryValue) {
+TEST(FormFile, TextRoundTripKeepsEveryValue)
+{
     const StoredForm form = sampleForm();
     const StoredForm back = platform::formFromText(platform::formToText(form));
     EXPECT_TRUE(back == form);
@@ -109,7 +117,8 @@ TEST(FormFile, TextRoundTripKeepsEveryValue) {
     EXPECT_EQ(back.controls[0].properties.names(), form.controls[0].properties.names());
 }
 
-TEST(FormFile, FileRoundTripReplacesAnEarlierFile) {
+TEST(FormFile, FileRoundTripReplacesAnEarlierFile)
+{
     QTemporaryDir dir;
     const QString path = dir.filePath("Form1.vform");
     StoredForm first;
@@ -119,7 +128,8 @@ TEST(FormFile, FileRoundTripReplacesAnEarlierFile) {
     EXPECT_TRUE(platform::loadFormFile(path) == sampleForm());
 }
 
-TEST(FormFile, TextIsReadableLineByLine) {
+TEST(FormFile, TextIsReadableLineByLine)
+{
     StoredForm form = sampleForm();
     form.controls[0].properties.writeProperty(
         "PicState1", QVariant::fromValue(platform::makePicture(noisyImage(128, 128))));
@@ -131,7 +141,8 @@ TEST(FormFile, TextIsReadableLineByLine) {
     EXPECT_TRUE(text.contains("\"class\": \"ctlButton\""));
 }
 
-TEST(FormFile, ChangingOneValueChangesFewLines) {
+TEST(FormFile, ChangingOneValueChangesFewLines)
+{
     StoredForm form = sampleForm();
     const QList<QByteArray> before = platform::formToText(form).split('\n');
     form.controls[1].properties.writeProperty("Characters", int16(25));
@@ -143,7 +154,8 @@ TEST(FormFile, ChangingOneValueChangesFewLines) {
     EXPECT_EQ(changed, 1);
 }
 
-TEST(FormFile, RefusesTextThatIsNoForm) {
+TEST(FormFile, RefusesTextThatIsNoForm)
+{
     QByteArray good = platform::formToText(sampleForm());
     struct Case {
         const char* what;
@@ -178,7 +190,8 @@ TEST(FormFile, RefusesTextThatIsNoForm) {
     }
 }
 
-TEST(FormFile, MissingAndUnwritableFilesRaiseTheirErrors) {
+TEST(FormFile, MissingAndUnwritableFilesRaiseTheirErrors)
+{
     QTemporaryDir dir;
     EXPECT_EQ(errorNumberOf([&] { platform::loadFormFile(dir.filePath("none.vform")); }),
               platform::kErrFileNotFound);

@@ -8,17 +8,21 @@ namespace {
 
 using platform::PropertyBag;
 
-QVariant int16(int v) {
+QVariant int16(int v)
+{
     return QVariant::fromValue(static_cast<qint16>(v));
 }
-QVariant int32(int v) {
+QVariant int32(int v)
+{
     return QVariant::fromValue(static_cast<qint32>(v));
 }
-QVariant text(const char* v) {
+QVariant text(const char* v)
+{
     return QVariant(QString::fromUtf8(v));
 }
 
-int errorNumberOf(const std::function<void()>& action) {
+int errorNumberOf(const std::function<void()>& action)
+{
     try {
         action();
     } catch (const platform::RuntimeError& e) {
@@ -27,7 +31,8 @@ int errorNumberOf(const std::function<void()>& action) {
     return 0;
 }
 
-TEST(PropertyBag, NamesMatchInAnyCaseAndAreKeptInLowerCase) {
+TEST(PropertyBag, NamesMatchInAnyCaseAndAreKeptInLowerCase)
+{
     PropertyBag bag;
     bag.writeProperty("Skin_Cords", text("1,2,3,4,5,6,7,8"));
     bag.writeProperty("PicState1", int16(1));
@@ -40,7 +45,8 @@ TEST(PropertyBag, NamesMatchInAnyCaseAndAreKeptInLowerCase) {
     EXPECT_FALSE(bag.contains("PicState1"));
 }
 
-TEST(PropertyBag, ValueEqualToTheWriteDefaultIsNotStored) {
+TEST(PropertyBag, ValueEqualToTheWriteDefaultIsNotStored)
+{
     struct Case {
         const char* what;
         QVariant value;
@@ -74,7 +80,8 @@ TEST(PropertyBag, ValueEqualToTheWriteDefaultIsNotStored) {
     }
 }
 
-TEST(PropertyBag, AbsentNameReadsAsTheReadDefaultAndStoredValuesKeepTheirType) {
+TEST(PropertyBag, AbsentNameReadsAsTheReadDefaultAndStoredValuesKeepTheirType)
+{
     PropertyBag bag;
     bag.writeProperty("Characters", int16(26), int16(10));
 
@@ -85,7 +92,8 @@ TEST(PropertyBag, AbsentNameReadsAsTheReadDefaultAndStoredValuesKeepTheirType) {
     EXPECT_EQ(stored.value<qint16>(), 26);
 }
 
-TEST(PropertyBag, RewritingTheDefaultOrNothingRemovesAnEarlierValue) {
+TEST(PropertyBag, RewritingTheDefaultOrNothingRemovesAnEarlierValue)
+{
     PropertyBag bag;
     bag.writeProperty("Enabled", int32(-1), text("0"));
     bag.writeProperty("BtnPicture", QVariant::fromValue(platform::makePicture(QImage())));
@@ -94,7 +102,8 @@ TEST(PropertyBag, RewritingTheDefaultOrNothingRemovesAnEarlierValue) {
     EXPECT_TRUE(bag.names().isEmpty());
 }
 
-TEST(PropertyBag, RefusesValuesItCannotStore) {
+TEST(PropertyBag, RefusesValuesItCannotStore)
+{
     PropertyBag bag;
     EXPECT_EQ(errorNumberOf([&] { bag.writeProperty("Ratio", QVariant(0.5)); }),
               platform::kErrTypeMismatch);
@@ -103,7 +112,8 @@ TEST(PropertyBag, RefusesValuesItCannotStore) {
     EXPECT_FALSE(bag.contains("Ratio"));
 }
 
-TEST(PropertyBag, EqualityIgnoresOrderButNotTypeOrPixels) {
+TEST(PropertyBag, EqualityIgnoresOrderButNotTypeOrPixels)
+{
     QImage red(2, 2, QImage::Format_RGB32);
     red.fill(Qt::red);
     QImage blue = red;
@@ -128,7 +138,8 @@ TEST(PropertyBag, EqualityIgnoresOrderButNotTypeOrPixels) {
     EXPECT_FALSE(numbers == wider);
 }
 
-TEST(StoredValueConversion, ConvertsNumbersAndNumericTexts) {
+TEST(StoredValueConversion, ConvertsNumbersAndNumericTexts)
+{
     struct Case {
         QVariant value;
         int expected; // 0 when an error is expected
@@ -158,7 +169,8 @@ TEST(StoredValueConversion, ConvertsNumbersAndNumericTexts) {
     EXPECT_EQ(errorNumberOf([] { platform::toInt32(text("2147483648")); }), platform::kErrOverflow);
 }
 
-TEST(StoredValueConversion, NonZeroIsTrue) {
+TEST(StoredValueConversion, NonZeroIsTrue)
+{
     EXPECT_FALSE(platform::toBoolean(text("0")));
     EXPECT_FALSE(platform::toBoolean(QVariant(false)));
     EXPECT_TRUE(platform::toBoolean(int16(-1)));
@@ -171,7 +183,8 @@ TEST(StoredValueConversion, NonZeroIsTrue) {
 
 namespace {
 
-TEST(StoredValueConversion, TextOfNumbersBooleansAndTexts) {
+TEST(StoredValueConversion, TextOfNumbersBooleansAndTexts)
+{
     EXPECT_EQ(platform::toText(QVariant(QStringLiteral("Display"))), "Display");
     EXPECT_EQ(platform::toText(QVariant::fromValue(qint16(26))), "26");
     EXPECT_EQ(platform::toText(QVariant(true)), "True");

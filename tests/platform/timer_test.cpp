@@ -9,7 +9,8 @@ namespace {
 
 using platform::Timer;
 
-TEST(Timer, TicksOnlyWhenEnabledWithAnIntervalAboveZero) {
+TEST(Timer, TicksOnlyWhenEnabledWithAnIntervalAboveZero)
+{
     struct Case {
         bool enabled;
         int interval;
@@ -27,7 +28,8 @@ TEST(Timer, TicksOnlyWhenEnabledWithAnIntervalAboveZero) {
     }
 }
 
-TEST(Timer, ZeroIntervalStopsAnEnabledTimer) {
+TEST(Timer, ZeroIntervalStopsAnEnabledTimer)
+{
     Timer timer;
     timer.setEnabled(true);
     timer.setInterval(1);
@@ -47,7 +49,8 @@ TEST(Timer, ZeroIntervalStopsAnEnabledTimer) {
     EXPECT_TRUE(timer.isEnabled());
 }
 
-TEST(Timer, IntervalOutsideSixteenBitsUnsignedIsRefused) {
+TEST(Timer, IntervalOutsideSixteenBitsUnsignedIsRefused)
+{
     Timer timer;
     timer.setInterval(150);
     for (const int bad : {-1, 65536, -32768}) {

@@ -2,7 +2,6 @@
 #include "platform/units.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace {
@@ -13,8 +12,15 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
         double in;
         double out;
     };
-    for (const Case c : {Case{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2},
-                         {2.5001, 3}, {-3.5, -4}, {7.0, 7}}) {
+    for (const Case c : {Case{0.5, 0},
+                         {1.5, 2},
+                         {2.5, 2},
+                         {-0.5, 0},
+                         {-1.5, -2},
+                         {2.4999, 2},
+                         {2.5001, 3},
+                         {-3.5, -4},
+                         {7.0, 7}}) {
         EXPECT_EQ(platform::roundHalfEven(c.in), c.out) << c.in;
     }
 }

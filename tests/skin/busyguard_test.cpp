@@ -2,9 +2,8 @@
 #include "platform/tickcounter.h"
 #include "skin/busyguard.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 
 namespace {
 

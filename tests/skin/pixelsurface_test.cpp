@@ -1,8 +1,7 @@
-#include "skinimages.h"
-
 #include "platform/pixelsurface.h"
 #include "platform/transparentcopy.h"
 #include "skin/keycolour.h"
+#include "skinimages.h"
 
 #include <gtest/gtest.h>
 

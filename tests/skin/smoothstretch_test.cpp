@@ -1,17 +1,14 @@
-#include "skinimages.h"
-
 #include "platform/pixelsurface.h"
 #include "platform/runtimeerror.h"
 #include "platform/units.h"
 #include "skin/busyguard.h"
 #include "skin/smoothstretch.h"
 #include "skin/stretchpiece.h"
-
-#include <gtest/gtest.h>
+#include "skinimages.h"
 
 #include <QList>
-
 #include <cstdint>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -61,8 +58,8 @@ TEST_F(SmoothStretchTest, EnlargementBlendsTowardTheNeighboursWithoutReachingThe
          rgbValue(0, 20, 23)},
         {rgbValue(37, 47, 57), rgbValue(40, 67, 77), rgbValue(43, 87, 97), rgbValue(28, 58, 65),
          rgbValue(14, 29, 32)},
-        {rgbValue(63, 73, 83), rgbValue(75, 93, 103), rgbValue(87, 113, 123),
-         rgbValue(58, 75, 82), rgbValue(28, 38, 41)},
+        {rgbValue(63, 73, 83), rgbValue(75, 93, 103), rgbValue(87, 113, 123), rgbValue(58, 75, 82),
+         rgbValue(28, 38, 41)},
     });
     EXPECT_EQ(destination.bitmap(), expected);
 
@@ -77,13 +74,12 @@ TEST_F(SmoothStretchTest, BlendedHalvesGoToTheEvenNeighbour)
     // Each of three pixels doubles across, so the second pixel of every cell lies
     // half-way: 0.5, 1.5, 2.5, 3.5, 4.5 and, toward the −1 read beyond the bitmap,
     // −0.5.
-    const PixelSurface source(
-        imageOf({{rgbValue(0, 0, 0), rgbValue(1, 3, 5), rgbValue(0, 7, 9)}}));
+    const PixelSurface source(imageOf({{rgbValue(0, 0, 0), rgbValue(1, 3, 5), rgbValue(0, 7, 9)}}));
     PixelSurface destination(filled(6, 1, kBehind));
     stretch(source, {0, 0, 3, 1}, destination, {0, 0, 6, 1});
     EXPECT_EQ(destination.bitmap(),
-              imageOf({{rgbValue(0, 0, 0), rgbValue(0, 2, 2), rgbValue(1, 3, 5),
-                        rgbValue(0, 5, 7), rgbValue(0, 7, 9), rgbValue(0, 4, 4)}}));
+              imageOf({{rgbValue(0, 0, 0), rgbValue(0, 2, 2), rgbValue(1, 3, 5), rgbValue(0, 5, 7),
+                        rgbValue(0, 7, 9), rgbValue(0, 4, 4)}}));
 }
 
 TEST_F(SmoothStretchTest, ColumnCellsBlendDownwardWithHalvesToEven)
@@ -182,8 +178,7 @@ TEST_F(SmoothStretchTest, PieceIgnoresTheKeyInSmoothModeAndHonoursItInFastMode)
     const PixelSurface source(image);
     for (bool smooth : {true, false}) {
         PixelSurface destination(filled(2, 2, kBehind));
-        basGeneral::StretchPiece(destination, {0, 0, 2, 2}, source, {0, 0, 2, 2}, kMagenta,
-                                 smooth);
+        basGeneral::StretchPiece(destination, {0, 0, 2, 2}, source, {0, 0, 2, 2}, kMagenta, smooth);
         EXPECT_EQ(destination.bitmap(), smooth ? image : filled(2, 2, kBehind));
     }
 }
@@ -201,8 +196,8 @@ TEST_F(SmoothStretchTest, SmoothPieceBeyondSixteenBitsRaisesOverflow)
             EXPECT_EQ(e.number(), platform::kErrOverflow);
         }
         // Fast mode takes the same values in 32 bits.
-        EXPECT_NO_THROW(basGeneral::StretchPiece(destination, to, source, {0, 0, 1, 1},
-                                                 kMagenta, false));
+        EXPECT_NO_THROW(
+            basGeneral::StretchPiece(destination, to, source, {0, 0, 1, 1}, kMagenta, false));
     }
 }
 

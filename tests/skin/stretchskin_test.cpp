@@ -1,15 +1,13 @@
-#include "skinimages.h"
-
 #include "platform/picture.h"
 #include "platform/runtimeerror.h"
 #include "platform/screenmetrics.h"
 #include "platform/units.h"
 #include "skin/busyguard.h"
 #include "skin/stretchskin.h"
-
-#include <gtest/gtest.h>
+#include "skinimages.h"
 
 #include <cstdint>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace {
@@ -42,8 +40,7 @@ protected:
     }
 
     // Renders onto a target of targetWidth × targetHeight pixels showing kBehind.
-    QImage render(const platform::PicturePtr& skin, Request& r, int targetWidth,
-                  int targetHeight)
+    QImage render(const platform::PicturePtr& skin, Request& r, int targetWidth, int targetHeight)
     {
         QImage target = filled(targetWidth, targetHeight, kBehind);
         basGeneral::StretchSkin(skin, target, r.cornerWidth, r.cornerHeight, r.width, r.height,
@@ -112,8 +109,8 @@ TEST_F(StretchSkinTest, FastModeScalesTheBandsByNearestNeighbour)
 // A picture without pixels of the given HIMETRIC size: enough for the corner arithmetic.
 platform::PicturePtr iconOfSize(std::int32_t himetricWidth, std::int32_t himetricHeight)
 {
-    return std::make_shared<platform::Picture>(platform::Picture::nonBitmap(
-        platform::PictureType::Icon, himetricWidth, himetricHeight));
+    return std::make_shared<platform::Picture>(
+        platform::Picture::nonBitmap(platform::PictureType::Icon, himetricWidth, himetricHeight));
 }
 
 // HIMETRIC sizes and the twips they come to.
@@ -194,8 +191,7 @@ TEST_F(StretchSkinTest, TargetWithoutUsableSizeDrawsNothing)
     // A face far beyond any screen gets no work surface; in fast mode, whose pieces
     // are not limited to 16 bits, that simply draws nothing.
     Request huge{75, 75, 2000000000, 375, false, kButtonFace};
-    EXPECT_EQ(render(platform::makePicture(buttonSkin()), huge, 129, 25),
-              filled(129, 25, kBehind));
+    EXPECT_EQ(render(platform::makePicture(buttonSkin()), huge, 129, 25), filled(129, 25, kBehind));
 }
 
 // Without a source the nine pieces draw nothing and the prepared work surface
@@ -286,8 +282,8 @@ TEST_F(StretchSkinTest, NullPictureRaisesObjectNotSetBeforeAnything)
     QImage target = filled(10, 10, kBehind);
     Request r{0, 0, 0, 0, true, kButtonFace};
     try {
-        basGeneral::StretchSkin(nullptr, target, r.cornerWidth, r.cornerHeight, r.width,
-                                r.height, r.smooth, r.background);
+        basGeneral::StretchSkin(nullptr, target, r.cornerWidth, r.cornerHeight, r.width, r.height,
+                                r.smooth, r.background);
         FAIL() << "no error raised";
     } catch (const platform::RuntimeError& e) {
         EXPECT_EQ(e.number(), platform::kErrObjectNotSet);
@@ -322,7 +318,8 @@ TEST_F(StretchSkinTest, ArithmeticBeyondItsWidthRaisesOverflow)
          platform::makePicture(buttonSkin()),
          {kMax / 2 + 1, 75, 1935, 375, false, kButtonFace}},
         // A skin of width 0 leaves corners of −1, which widen the bands.
-        {"a middle band past 32 bits", iconOfSize(0, kHimetric300),
+        {"a middle band past 32 bits",
+         iconOfSize(0, kHimetric300),
          {75, 75, kMax - 1, 0, false, kButtonFace}},
         {"a smooth piece past 16 bits of pixels",
          platform::makePicture(buttonSkin()),

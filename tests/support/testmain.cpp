@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QFont>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)

@@ -1,15 +1,12 @@
-#include "themebytes.h"
-
 #include "platform/bitmapfile.h"
 #include "platform/runtimeerror.h"
+#include "themebytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -264,8 +261,8 @@ TEST(LoadPicture, RejectsTruncatedOrMalformedDataSayingWhatIsWrong)
 
 TEST(LoadPicture, RejectsMalformedPalettesMasksAndRuns)
 {
-    QByteArray fields
-        = bitmapFile({40, 3, 2, 16, 3, masks(0xF800, 0, 0x001F), sampleRows(2, rgb565)});
+    QByteArray fields =
+        bitmapFile({40, 3, 2, 16, 3, masks(0xF800, 0, 0x001F), sampleRows(2, rgb565)});
     QByteArray tooManyColours = withColoursUsed(rle8File(), 257);
     QByteArray shortTable = bitmapFile({40, 3, 2, 8, 0, palette(4), {}});
     QByteArray topDownRuns = rle8File(-2);

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QImage>
-
 #include <cstdint>
 
 // Hand-made bitmap and theme file bytes for the tests.

@@ -1,17 +1,14 @@
-#include "themebytes.h"
-
 #include "platform/eventpump.h"
 #include "platform/messagebox.h"
 #include "platform/tickcounter.h"
 #include "skin/busyguard.h"
 #include "skin/themeloader.h"
+#include "themebytes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {
@@ -140,9 +137,10 @@ TEST_F(ThemeLoaderTest, ARecordNeedsANonZeroCornerHeightButMayHaveANoughtCornerW
 
 TEST_F(ThemeLoaderTest, ReadsRecordsInFileOrderWithAnyBytesBetweenThem)
 {
-    const QByteArray data = QByteArray("junk before", 11) + record(5, 4, patternBitmap(12, 9, 1))
-        + QByteArray("\x01\x02\x03", 3) + record(255, 255, patternBitmap(40, 3, 2))
-        + record(1, 9, patternBitmap(2, 30, 3));
+    const QByteArray data = QByteArray("junk before", 11) + record(5, 4, patternBitmap(12, 9, 1)) +
+                            QByteArray("\x01\x02\x03", 3) +
+                            record(255, 255, patternBitmap(40, 3, 2)) +
+                            record(1, 9, patternBitmap(2, 30, 3));
     expectImages(load(themeFile(data)),
                  {patternImage(12, 9, 1), patternImage(40, 3, 2), patternImage(2, 30, 3)});
     EXPECT_EQ(CornerHeight[1], 5);
@@ -187,8 +185,8 @@ TEST_F(ThemeLoaderTest, ABitmapHoldingBMInsideItLoadsWithTheRecordsAfterIt)
     for (const auto& [name, c] : cases) {
         SCOPED_TRACE(name);
         messages.clear();
-        const QByteArray data = record(5, 5, c.first) + record(3, 4, patternBitmap(6, 6, 8))
-            + record(2, 1, patternBitmap(7, 7, 9));
+        const QByteArray data = record(5, 5, c.first) + record(3, 4, patternBitmap(6, 6, 8)) +
+                                record(2, 1, patternBitmap(7, 7, 9));
         expectImages(load(themeFile(data)),
                      {c.second, patternImage(6, 6, 8), patternImage(7, 7, 9)});
         EXPECT_TRUE(messages.empty());
@@ -246,9 +244,9 @@ TEST_F(ThemeLoaderTest, ADamagedBitmapEndsTheLoadKeepingTheImagesBeforeIt)
 {
     QByteArray damaged = patternBitmap(4, 4, 2);
     themetest::putU16(damaged, 28, 7);
-    const QByteArray data = record(1, 1, patternBitmap(4, 4, 0))
-        + record(2, 2, patternBitmap(4, 4, 1)) + record(9, 8, damaged)
-        + record(3, 3, patternBitmap(4, 4, 3));
+    const QByteArray data = record(1, 1, patternBitmap(4, 4, 0)) +
+                            record(2, 2, patternBitmap(4, 4, 1)) + record(9, 8, damaged) +
+                            record(3, 3, patternBitmap(4, 4, 3));
     const PictureList list = load(themeFile(data));
 
     ASSERT_EQ(list.size(), 4u);
@@ -259,8 +257,8 @@ TEST_F(ThemeLoaderTest, ADamagedBitmapEndsTheLoadKeepingTheImagesBeforeIt)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, QStringLiteral("Vantrel"));
     EXPECT_EQ(messages[0].text,
-              kFailurePrefix
-                  + QStringLiteral("Invalid picture: 7 bits per pixel is not a bitmap depth"));
+              kFailurePrefix +
+                  QStringLiteral("Invalid picture: 7 bits per pixel is not a bitmap depth"));
     EXPECT_EQ(busyAtMessage, 0);
     EXPECT_EQ(GeneralBusy, 0);
 }
@@ -292,8 +290,8 @@ TEST_F(ThemeLoaderTest, LeavesAUsersButtonTmpAloneAndWritesNoFile)
     ASSERT_TRUE(user.open(QIODevice::WriteOnly));
     user.write("the user's own notes");
     user.close();
-    const QString theme
-        = write(themeFile(record(5, 5, patternBitmap(9, 9, 1)) + QByteArray(40, '\0')));
+    const QString theme =
+        write(themeFile(record(5, 5, patternBitmap(9, 9, 1)) + QByteArray(40, '\0')));
     const QStringList before = QDir(folder()).entryList(QDir::Files);
 
     PictureList list;

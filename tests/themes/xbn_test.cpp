@@ -1,17 +1,14 @@
-#include "themebytes.h"
-
 #include "commands.h"
-
 #include "platform/bitmapfile.h"
 #include "platform/colour.h"
 #include "platform/messagebox.h"
+#include "themebytes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,9 +124,9 @@ TEST_F(XbnTest, AFailedLoadShowsTheLoadersMessageAndExitsOne)
 {
     QByteArray damaged = themetest::patternBitmap(4, 4, 1);
     themetest::putU16(damaged, 28, 7);
-    const QString theme
-        = write("damaged.xbn",
-                themetest::themeFile(themetest::record(2, 2, damaged)) + QByteArray(40, '\0'));
+    const QString theme =
+        write("damaged.xbn",
+              themetest::themeFile(themetest::record(2, 2, damaged)) + QByteArray(40, '\0'));
     for (const QStringList& arguments :
          {QStringList{"list", theme}, QStringList{"extract", theme, path("out")}}) {
         messages.clear();
@@ -151,9 +148,9 @@ TEST_F(XbnTest, PackRefusesImagesThatWouldNotReadBack)
     const QRgb pattern[] = {qRgb(0, 0, 1), qRgb(0, 5, 0), qRgb('B', 0, 0), qRgb(0, 0, 'M')};
     for (int x = 0; x < 4; ++x)
         recordLike.setPixel(x, 1, pattern[x]);
-    const ToolRun result
-        = run({"pack", path("t.xbn"), pngOf("a.png", themetest::patternImage(6, 6, 1)),
-               pngOf("b.png", recordLike)});
+    const ToolRun result =
+        run({"pack", path("t.xbn"), pngOf("a.png", themetest::patternImage(6, 6, 1)),
+             pngOf("b.png", recordLike)});
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.err.contains("would not read back")) << result.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(path("t.xbn")));
@@ -264,8 +261,8 @@ TEST_F(XbnTest, RenderStacksTheThreeFacesAsASmoothButtonBuildsThem)
             .status,
         0);
 
-    const ToolRun rendered
-        = run({"render", theme, "1", "5x4", path("out.png"), "--background", "336699"});
+    const ToolRun rendered =
+        run({"render", theme, "1", "5x4", path("out.png"), "--background", "336699"});
     ASSERT_EQ(rendered.status, 0) << rendered.err.toStdString();
     EXPECT_EQ(QImage(path("out.png")).convertToFormat(QImage::Format_RGB32), expected);
 

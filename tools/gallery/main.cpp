@@ -13,7 +13,8 @@ namespace {
 constexpr int kSkinCorner = 75; // twips, 5 pixels
 constexpr platform::ColourValue kWindowColour = 0x32'2D'2D;
 
-QString skinCords(QSize pixels, int corner) {
+QString skinCords(QSize pixels, int corner)
+{
     const int w = pixels.width() * 15, h = pixels.height() * 15;
     return QStringLiteral("%1,%2,%3,%3,%3,%3,%3,%3").arg(w).arg(h).arg(corner);
 }
@@ -25,7 +26,8 @@ struct Sample {
     std::function<void(ctlButton&)> dress;
 };
 
-void place(QWidget& window, QLabel& clicked, const Sample& sample) {
+void place(QWidget& window, QLabel& clicked, const Sample& sample)
+{
     auto* button = new ctlButton(&window);
     button->setObjectName(sample.caption);
     button->setGeometry(sample.geometry);
@@ -45,7 +47,8 @@ void place(QWidget& window, QLabel& clicked, const Sample& sample) {
     });
 }
 
-QFont boldFont(double points) {
+QFont boldFont(double points)
+{
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSizeF(points);
     font.setBold(true);
@@ -54,7 +57,8 @@ QFont boldFont(double points) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Button gallery"));

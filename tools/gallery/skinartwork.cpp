@@ -12,7 +12,8 @@ const QColor kKey(255, 0, 255);
 
 } // namespace
 
-platform::PicturePtr drawSkin(QSize pixels, const SkinStyle& style, int radius) {
+platform::PicturePtr drawSkin(QSize pixels, const SkinStyle& style, int radius)
+{
     QImage image(pixels, QImage::Format_RGB32);
     image.fill(kKey);
     QPainter painter(&image);
@@ -32,26 +33,30 @@ platform::PicturePtr drawSkin(QSize pixels, const SkinStyle& style, int radius) 
     return platform::makePicture(image);
 }
 
-SkinSet greySet(QSize pixels) {
+SkinSet greySet(QSize pixels)
+{
     return {drawSkin(pixels, {QColor(200, 200, 200), QColor(10, 10, 10), QColor(70, 70, 70)}, 4),
             drawSkin(pixels, {QColor(140, 230, 140), QColor(0, 90, 0), QColor(70, 70, 70)}, 4),
             drawSkin(pixels, {QColor(110, 110, 110), QColor(0, 0, 0), QColor(50, 50, 50)}, 4)};
 }
 
-SkinSet blueGlowSet(QSize pixels) {
+SkinSet blueGlowSet(QSize pixels)
+{
     return {drawSkin(pixels, {QColor(190, 190, 200), QColor(20, 20, 30), QColor(70, 70, 80)}, 4),
             drawSkin(pixels, {QColor(140, 180, 250), QColor(0, 30, 110), QColor(70, 70, 80)}, 4),
             drawSkin(pixels, {QColor(100, 100, 110), QColor(0, 0, 10), QColor(50, 50, 60)}, 4)};
 }
 
-SkinSet redSet(QSize pixels) {
+SkinSet redSet(QSize pixels)
+{
     const platform::PicturePtr glossy =
         drawSkin(pixels, {QColor(250, 120, 110), QColor(170, 0, 0), QColor(110, 0, 0)}, 2);
     return {glossy, glossy,
             drawSkin(pixels, {QColor(60, 10, 10), QColor(30, 0, 0), QColor(220, 0, 0)}, 2)};
 }
 
-platform::PicturePtr drawIcon(int side) {
+platform::PicturePtr drawIcon(int side)
+{
     QImage image(side, side, QImage::Format_RGB32);
     image.fill(kKey);
     QPainter painter(&image);

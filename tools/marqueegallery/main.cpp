@@ -35,7 +35,8 @@ const Sample kSamples[] = {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();

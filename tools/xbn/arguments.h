@@ -2,7 +2,6 @@
 
 #include <QRgb>
 #include <QString>
-
 #include <optional>
 
 // The forms of the tool's arguments: sizes "WxH", images "IMAGE[@WxH]" and colours "RRGGBB".

@@ -1,10 +1,8 @@
 #include "commands.h"
-
 #include "files.h"
 #include "loadedtheme.h"
-#include "toolerror.h"
-
 #include "platform/bitmapfile.h"
+#include "toolerror.h"
 
 #include <QDir>
 
@@ -22,8 +20,8 @@ void extractCommand(const QStringList& arguments, QTextStream& out)
         throw ToolError(QStringLiteral("%1: cannot make the folder").arg(arguments[1]));
     // Each line names the file with its corner size, as pack takes it back.
     for (int k = 1; k <= theme.imageCount(); ++k) {
-        const QString path
-            = folder.filePath(QStringLiteral("%1.bmp").arg(k, 4, 10, QLatin1Char('0')));
+        const QString path =
+            folder.filePath(QStringLiteral("%1.bmp").arg(k, 4, 10, QLatin1Char('0')));
         writeOutputFile(path, platform::bitmapFileBytes(*theme.pictures[k]), {themePath});
         out << path << '@' << theme.cornerWidths[k] << 'x' << theme.cornerHeights[k] << '\n';
     }

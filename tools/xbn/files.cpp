@@ -1,9 +1,8 @@
 #include "files.h"
 
-#include "toolerror.h"
-
 #include "platform/bitmapfile.h"
 #include "platform/runtimeerror.h"
+#include "toolerror.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,4 @@
 #include "commands.h"
-
 #include "loadedtheme.h"
 #include "toolerror.h"
 

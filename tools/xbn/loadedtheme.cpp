@@ -1,9 +1,8 @@
 #include "loadedtheme.h"
 
-#include "toolerror.h"
-
 #include "platform/messagebox.h"
 #include "skin/themeloader.h"
+#include "toolerror.h"
 
 #include <QFileInfo>
 

@@ -3,7 +3,6 @@
 #include "platform/picture.h"
 
 #include <QString>
-
 #include <vector>
 
 namespace xbn {
@@ -11,7 +10,7 @@ namespace xbn {
 // A theme file as the program's loader reads it, with the corner sizes of its images.
 struct LoadedTheme {
     std::vector<platform::PicturePtr> pictures; // element 0 stays empty
-    std::vector<int> cornerWidths; // by image number, like the pictures
+    std::vector<int> cornerWidths;              // by image number, like the pictures
     std::vector<int> cornerHeights;
 
     int imageCount() const { return static_cast<int>(pictures.size()) - 1; }

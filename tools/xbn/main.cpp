@@ -1,9 +1,7 @@
 #include "commands.h"
-
 #include "platform/messagebox.h"
 
 #include <QCoreApplication>
-
 #include <cstdio>
 
 int main(int argc, char** argv)

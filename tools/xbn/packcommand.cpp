@@ -1,13 +1,11 @@
-#include "commands.h"
-
 #include "arguments.h"
+#include "commands.h"
 #include "files.h"
 #include "loadedtheme.h"
-#include "themepack.h"
-#include "toolerror.h"
-
 #include "platform/bitmapfile.h"
 #include "skin/themeloader.h"
+#include "themepack.h"
+#include "toolerror.h"
 
 #include <QTemporaryFile>
 #include <QtEndian>
@@ -81,8 +79,8 @@ void checkReadsBack(const QByteArray& theme, const std::vector<PackedImage>& ima
     QTemporaryFile file;
     if (!file.open() || file.write(theme) != theme.size() || !file.flush())
         throw ToolError(QStringLiteral("cannot write a temporary file to check %1").arg(output));
-    const QString failure
-        = QStringLiteral("%1: the packed images would not read back as given").arg(output);
+    const QString failure =
+        QStringLiteral("%1: the packed images would not read back as given").arg(output);
     LoadedTheme loaded;
     try {
         loaded = loadTheme(file.fileName());
@@ -91,8 +89,8 @@ void checkReadsBack(const QByteArray& theme, const std::vector<PackedImage>& ima
     }
     bool same = loaded.imageCount() == static_cast<int>(images.size());
     for (std::size_t k = 1; same && k <= images.size(); ++k) {
-        same = loaded.cornerWidths[k] == images[k - 1].cornerWidth
-            && loaded.cornerHeights[k] == images[k - 1].cornerHeight;
+        same = loaded.cornerWidths[k] == images[k - 1].cornerWidth &&
+               loaded.cornerHeights[k] == images[k - 1].cornerHeight;
     }
     if (!same)
         throw ToolError(failure);

@@ -1,15 +1,13 @@
-#include "commands.h"
-
 #include "arguments.h"
+#include "commands.h"
 #include "files.h"
 #include "loadedtheme.h"
-#include "toolerror.h"
-
 #include "platform/colour.h"
 #include "platform/screenmetrics.h"
 #include "platform/units.h"
 #include "skin/busyguard.h"
 #include "skin/stretchskin.h"
+#include "toolerror.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,7 +1,6 @@
 #include "themepack.h"
 
 #include <QtEndian>
-
 #include <cstdint>
 
 namespace xbn {

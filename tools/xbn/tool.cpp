@@ -1,8 +1,6 @@
 #include "commands.h"
-
-#include "toolerror.h"
-
 #include "platform/runtimeerror.h"
+#include "toolerror.h"
 
 #include <functional>
 #include <map>
@@ -10,13 +8,13 @@
 namespace xbn {
 namespace {
 
-const char kUsage[]
-    = "usage: xbn pack OUT.xbn [--corner WxH] [--keep-depth] IMAGE[@WxH]...\n"
-      "       xbn list THEME\n"
-      "       xbn extract THEME DIR\n"
-      "       xbn render THEME STYLE WxH OUT.png [--background RRGGBB]\n"
-      "Corner sizes are in pixels (default 5x5; the height 1 to 255, the width 0 to 255).\n"
-      "pack stores every image as a 24-bit bitmap; --keep-depth keeps bitmap files as they are.\n";
+const char kUsage[] =
+    "usage: xbn pack OUT.xbn [--corner WxH] [--keep-depth] IMAGE[@WxH]...\n"
+    "       xbn list THEME\n"
+    "       xbn extract THEME DIR\n"
+    "       xbn render THEME STYLE WxH OUT.png [--background RRGGBB]\n"
+    "Corner sizes are in pixels (default 5x5; the height 1 to 255, the width 0 to 255).\n"
+    "pack stores every image as a 24-bit bitmap; --keep-depth keeps bitmap files as they are.\n";
 
 using Command = std::function<void(const QStringList&, QTextStream&)>;
 
