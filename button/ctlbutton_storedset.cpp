@@ -72,7 +72,7 @@ void ctlButton::ReadProperties(const platform::PropertyBag& PropBag)
              [this](bool v) { QWidget::setEnabled(v); });
     readStep(PropBag, "theme_no", int16Value(0), platform::toInt16,
              [this](std::int16_t v) { m.theme_no = v; });
-    readStep(PropBag, "Caption", host().displayName(*this), button::toText,
+    readStep(PropBag, "Caption", host().displayName(*this), platform::toText,
              [this](const QString& v) { demo_caption->setText(v); });
     readStep(PropBag, "Forecolor", int32Value(0), platform::toInt32,
              [this](std::int32_t v) { demo_caption->setForeColour(v); });
@@ -80,7 +80,7 @@ void ctlButton::ReadProperties(const platform::PropertyBag& PropBag)
              [this](std::int32_t v) { demo_caption->setBackColour(v); });
     readStep(PropBag, "ToolbarMode", QStringLiteral("0"), platform::toBoolean,
              [this](bool v) { m.ToolbarMode = v; });
-    readStep(PropBag, "Skin_Cords", kNoSliceNumbers, button::toText,
+    readStep(PropBag, "Skin_Cords", kNoSliceNumbers, platform::toText,
              [this](const QString& v) { m.Skin_Cords = v; });
 
     skippingFailure([this] {

@@ -5,17 +5,6 @@
 
 namespace button {
 
-QString toText(const QVariant& value)
-{
-    switch (value.typeId()) {
-    case QMetaType::QString: return value.toString();
-    case QMetaType::Bool: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case QMetaType::Short:
-    case QMetaType::Int: return value.toString();
-    default: throw platform::RuntimeError(platform::kErrTypeMismatch);
-    }
-}
-
 QFont toFont(const QVariant& value)
 {
     if (value.typeId() != QMetaType::QFont)

@@ -11,8 +11,6 @@
 // for a value that is not of its kind, so that the reading step is skipped.
 namespace button {
 
-// Texts, and numbers and Booleans as their text.
-QString toText(const QVariant& value);
 QFont toFont(const QVariant& value);
 // A null value is "no picture" (a null pointer).
 platform::PicturePtr toPicture(const QVariant& value);
