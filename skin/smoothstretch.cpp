@@ -4,16 +4,16 @@
 #include "skin/busyguard.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstdint>
-#include <map>
 #include <vector>
 
 namespace basGeneral {
 namespace {
 
 using platform::ColourValue;
+
+constexpr int kChannels = 3;
 
 // Nearest integer, an exact half going to the even neighbour: adding 1.5 × 2^52
 // makes the hardware's default rounding drop the fraction and leaves the integer,
@@ -27,20 +27,6 @@ inline int nearest(double v)
     return static_cast<int>(static_cast<std::uint32_t>(sum));
 }
 
-// A colour value split into its channels. Division truncates toward zero and the
-// remainder keeps the sign of the dividend, so the −1 of a failed read gives red −1,
-// green 0 and blue 0.
-struct Channels {
-    int red;
-    int green;
-    int blue;
-};
-
-inline Channels split(ColourValue colour)
-{
-    return {colour % 256, (colour / 256) % 256, (colour / 65536) % 256};
-}
-
 // A blended channel can fall below 0 only beside a read outside the bitmap (red −1).
 // Such a channel is written as 0: the pixel keeps the blend of its real neighbours
 // instead of leaving a hole in the face.
@@ -49,61 +35,74 @@ inline QRgb packPixel(int red, int green, int blue)
     return qRgb(std::max(red, 0), std::max(green, 0), std::max(blue, 0));
 }
 
-// The quotients d / n of one divisor n for the differences d of two channels
-// (−256 … 256), each the very division the blend performs, made on first use and
-// then looked up: most cells of a stretch share a few sizes, and their lines share
-// differences.
-class Quotients {
-public:
-    explicit Quotients(int divisor)
-        : m_divisor(divisor)
-    {
-        m_values.fill(kNotYet);
-    }
-
-    double of(int difference)
-    {
-        double& q = m_values[std::size_t(difference + kSpan)];
-        if (q == kNotYet)
-            q = double(difference) / double(m_divisor);
-        return q;
-    }
-
-private:
-    static constexpr int kSpan = 256;
-    // No quotient of a channel difference by a cell size is this large.
-    static constexpr double kNotYet = 1024.0;
-    int m_divisor;
-    std::array<double, 2 * kSpan + 1> m_values;
-};
-
 // Where the cells of one axis lie: the cell of source index i runs from the end of
 // cell i − 1 (0 for the first) to nearest(d / s × (i + 1)).
 class CellAxis {
 public:
-    CellAxis(int sourceLength, int destinationLength, std::map<int, Quotients>& quotients)
-        : m_ends(static_cast<std::size_t>(sourceLength))
-        , m_quotients(static_cast<std::size_t>(sourceLength), nullptr)
+    CellAxis(int sourceLength, int destinationLength)
+        : m_ratio(double(destinationLength) / double(sourceLength))
     {
-        const double ratio = double(destinationLength) / double(sourceLength);
-        for (int i = 0; i < sourceLength; ++i) {
-            m_ends[std::size_t(i)] = nearest(ratio * double(i + 1));
-            const int size = length(i);
-            if (size > 0)
-                m_quotients[std::size_t(i)] = &quotients.try_emplace(size, size).first->second;
-        }
     }
 
-    int start(int i) const { return i == 0 ? 0 : m_ends[std::size_t(i - 1)]; }
-    int length(int i) const { return m_ends[std::size_t(i)] - start(i); }
-    Quotients& quotients(int i) const { return *m_quotients[std::size_t(i)]; }
+    int start(int i) const { return i == 0 ? 0 : end(i - 1); }
+    int end(int i) const { return nearest(m_ratio * double(i + 1)); }
 
 private:
-    std::vector<int> m_ends;
-    std::vector<Quotients*> m_quotients;
+    double m_ratio;
 };
 
-// Direct reads of a 32-bit bitmap, −1 outside it.
+// The part of a cell that lies inside the destination bitmap: offsets first … end − 1
+// from the cell's start at destination coordinate start.
+struct CellSpan {
+    int start;
+    int length;
+    int first;
+    int end;
+};
+
+// The span of the cell from start to end at destination offset origin, on a bitmap
+// limit pixels long; empty (first ≥ end) when nothing of it is visible.
+CellSpan visibleSpan(int origin, int start, int end, int limit)
+{
+    const int length = end - start;
+    const int at = origin + start;
+    return {at, length, std::max(0, -at), std::min(length, limit - at)};
+}
+
+// A visible cell of one source row and the sample of its source column in the
+// blended line; its right neighbour's sample follows it.
+struct ColumnCell {
+    CellSpan span;
+    int sample;
+};
+
+// The visible cells of a source row, with the source columns their blends read: each
+// cell's own column and the one to its right, each column read once.
+struct ColumnPlan {
+    std::vector<ColumnCell> cells;
+    std::vector<int> sourceColumns;
+};
+
+ColumnPlan planColumns(int sourceX, int sourceWidth, int destinationX, int destinationWidth,
+                       int bitmapWidth)
+{
+    ColumnPlan plan;
+    const CellAxis axis(sourceWidth, destinationWidth);
+    for (int j = 0; j < sourceWidth; ++j) {
+        const CellSpan span = visibleSpan(destinationX, axis.start(j), axis.end(j), bitmapWidth);
+        if (span.length <= 0 || span.first >= span.end)
+            continue;
+        if (plan.sourceColumns.empty() || plan.sourceColumns.back() != sourceX + j)
+            plan.sourceColumns.push_back(sourceX + j);
+        plan.cells.push_back({span, int(plan.sourceColumns.size()) - 1});
+        plan.sourceColumns.push_back(sourceX + j + 1);
+    }
+    return plan;
+}
+
+// Direct reads of a 32-bit bitmap, −1 outside it, split into red, green and blue.
+// Division truncates toward zero and the remainder keeps the sign of the dividend,
+// so the −1 of a failed read gives red −1, green 0 and blue 0.
 class SourcePixels {
 public:
     explicit SourcePixels(const QImage& bitmap)
@@ -114,150 +113,111 @@ public:
     {
     }
 
-    Channels at(int x, int y) const
+    void readChannels(int x, int y, int* channels) const
     {
-        if (!contains(x, y))
-            return split(-1);
-        return split(platform::fromPixel(pixel(x, y)));
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
+            channels[0] = -1;
+            channels[1] = 0;
+            channels[2] = 0;
+            return;
+        }
+        const QRgb pixel = reinterpret_cast<const QRgb*>(m_bits + y * m_stride)[x];
+        channels[0] = qRed(pixel);
+        channels[1] = qGreen(pixel);
+        channels[2] = qBlue(pixel);
     }
-
-    // The pixel a one-pixel cell takes: the source pixel itself, opaque, or for a
-    // read outside (red −1, written as 0) black.
-    QRgb copyOf(int x, int y) const { return contains(x, y) ? pixel(x, y) | kOpaque : kOpaque; }
 
 private:
-    static constexpr QRgb kOpaque = 0xFF000000;
-
-    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
-    QRgb pixel(int x, int y) const
-    {
-        return reinterpret_cast<const QRgb*>(m_bits + y * m_stride)[x];
-    }
-
     const uchar* m_bits;
     qsizetype m_stride;
     int m_width;
     int m_height;
 };
 
-// The destination block of one source pixel, in destination bitmap coordinates,
-// with the quotients of its width and height.
-struct Cell {
-    int x;
-    int y;
-    int width;
-    int height;
-    Quotients& acrossQuotients;
-    Quotients& downQuotients;
-};
-
-// Fills cells: down each cell's left and right sides from P toward its lower
-// neighbour R and from its right neighbour Q toward S, then along each line from
-// left to right, every value rounded on its own.
-class CellFiller {
+// Blends the cells of one source row at a time. Down a cell, its left side runs
+// from P toward its lower neighbour R and its right side from Q toward S; the right
+// side of a cell is the left side of the cell to its right, so each line of the row
+// first blends every sampled column down to that line, and then each cell's line
+// runs from its column's value toward the next one's, every value rounded on its own.
+class RowBlender {
 public:
-    CellFiller(const QImage& source, QImage& destination)
+    RowBlender(const QImage& source, const std::vector<int>& sourceColumns)
         : m_source(source)
-        , m_bits(destination.bits())
-        , m_stride(destination.bytesPerLine())
-        , m_width(destination.width())
-        , m_height(destination.height())
+        , m_columns(sourceColumns)
+        , m_top(sourceColumns.size() * kChannels)
+        , m_slope(sourceColumns.size() * kChannels)
+        , m_line(sourceColumns.size() * kChannels)
     {
     }
 
-    // A one-pixel cell blends nothing: its value is the source pixel itself.
-    void copy(int x, int y, int destinationX, int destinationY) const
+    // Takes the sampled columns' pixels of source row y and, for cells more than one
+    // line high, how they move toward the next row.
+    void startRow(int y, int cellHeight)
     {
-        if (destinationX < 0 || destinationY < 0 || destinationX >= m_width ||
-            destinationY >= m_height)
+        for (std::size_t s = 0; s < m_columns.size(); ++s)
+            m_source.readChannels(m_columns[s], y, &m_top[s * kChannels]);
+        if (cellHeight == 1)
             return;
-        row(destinationY)[destinationX] = m_source.copyOf(x, y);
+        int lower[kChannels];
+        for (std::size_t s = 0; s < m_columns.size(); ++s) {
+            m_source.readChannels(m_columns[s], y + 1, lower);
+            for (int c = 0; c < kChannels; ++c) {
+                const std::size_t n = s * kChannels + std::size_t(c);
+                m_slope[n] = double(lower[c] - m_top[n]) / double(cellHeight);
+            }
+        }
     }
 
-    // The cell of the source pixel at (x, y).
-    void fill(int x, int y, const Cell& cell) const
+    // Every sampled column blended down to line k of the row's cells; the first line
+    // is the row itself.
+    const int* blendLine(int k)
     {
-        const int firstLine = std::max(0, -cell.y);
-        const int endLine = std::min(cell.height, m_height - cell.y);
-        const int firstColumn = std::max(0, -cell.x);
-        const int endColumn = std::min(cell.width, m_width - cell.x);
-        if (firstColumn >= endColumn || firstLine >= endLine)
-            return;
-        const Channels p = m_source.at(x, y);
-        // A cell one pixel wide or one line high blends along one side only: the
-        // other terms of the blend are multiplied by 0 and leave the values exact.
-        if (cell.width == 1) {
-            fillColumn(cell, p, m_source.at(x, y + 1), firstLine, endLine);
-            return;
-        }
-        const Channels q = m_source.at(x + 1, y);
-        if (cell.height == 1) {
-            fillLine(row(cell.y) + cell.x + firstColumn, p, q, cell.acrossQuotients, firstColumn,
-                     endColumn);
-            return;
-        }
-        const Channels r = m_source.at(x, y + 1);
-        const Channels s = m_source.at(x + 1, y + 1);
-        Quotients& down = cell.downQuotients;
-        const double leftSlopeRed = down.of(r.red - p.red);
-        const double leftSlopeGreen = down.of(r.green - p.green);
-        const double leftSlopeBlue = down.of(r.blue - p.blue);
-        const double rightSlopeRed = down.of(s.red - q.red);
-        const double rightSlopeGreen = down.of(s.green - q.green);
-        const double rightSlopeBlue = down.of(s.blue - q.blue);
-        for (int k = firstLine; k < endLine; ++k) {
-            const double dk = k;
-            const Channels left{nearest(p.red + dk * leftSlopeRed),
-                                nearest(p.green + dk * leftSlopeGreen),
-                                nearest(p.blue + dk * leftSlopeBlue)};
-            const Channels right{nearest(q.red + dk * rightSlopeRed),
-                                 nearest(q.green + dk * rightSlopeGreen),
-                                 nearest(q.blue + dk * rightSlopeBlue)};
-            fillLine(row(cell.y + k) + cell.x + firstColumn, left, right, cell.acrossQuotients,
-                     firstColumn, endColumn);
-        }
+        if (k == 0)
+            return m_top.data();
+        const double dk = k;
+        const int* top = m_top.data();
+        const double* slope = m_slope.data();
+        int* line = m_line.data();
+        for (std::size_t n = 0; n < m_line.size(); ++n)
+            line[n] = nearest(top[n] + dk * slope[n]);
+        return line;
     }
 
 private:
-    QRgb* row(int y) const { return reinterpret_cast<QRgb*>(m_bits + y * m_stride); }
-
-    // Lines first … end − 1 of a cell one pixel wide, from P toward R.
-    void fillColumn(const Cell& cell, const Channels& p, const Channels& r, int first,
-                    int end) const
-    {
-        Quotients& down = cell.downQuotients;
-        const double slopeRed = down.of(r.red - p.red);
-        const double slopeGreen = down.of(r.green - p.green);
-        const double slopeBlue = down.of(r.blue - p.blue);
-        for (int k = first; k < end; ++k) {
-            const double dk = k;
-            row(cell.y + k)[cell.x] =
-                packPixel(nearest(p.red + dk * slopeRed), nearest(p.green + dk * slopeGreen),
-                          nearest(p.blue + dk * slopeBlue));
-        }
-    }
-
-    // Pixels first … end − 1 of a cell line; pixels points at pixel first.
-    static void fillLine(QRgb* pixels, const Channels& left, const Channels& right,
-                         Quotients& across, int first, int end)
-    {
-        const double stepRed = across.of(right.red - left.red);
-        const double stepGreen = across.of(right.green - left.green);
-        const double stepBlue = across.of(right.blue - left.blue);
-        for (int l = first; l < end; ++l) {
-            const double dl = l;
-            pixels[l - first] =
-                packPixel(nearest(left.red + dl * stepRed), nearest(left.green + dl * stepGreen),
-                          nearest(left.blue + dl * stepBlue));
-        }
-    }
-
     SourcePixels m_source;
-    uchar* m_bits;
-    qsizetype m_stride;
-    int m_width;
-    int m_height;
+    const std::vector<int>& m_columns;
+    std::vector<int> m_top;
+    std::vector<double> m_slope;
+    std::vector<int> m_line;
 };
+
+// One line of a cell, from the value of its column toward the next column's value.
+void fillCellLine(QRgb* row, const ColumnCell& cell, const int* line)
+{
+    const int* left = line + cell.sample * kChannels;
+    QRgb* pixels = row + cell.span.start;
+    // A cell one pixel wide takes its column's value as it is.
+    if (cell.span.length == 1) {
+        pixels[0] = packPixel(left[0], left[1], left[2]);
+        return;
+    }
+    const int* right = left + kChannels;
+    const double red = left[0];
+    const double green = left[1];
+    const double blue = left[2];
+    const double length = cell.span.length;
+    const double stepRed = double(right[0] - left[0]) / length;
+    const double stepGreen = double(right[1] - left[1]) / length;
+    const double stepBlue = double(right[2] - left[2]) / length;
+    // Held apart from the cell: the pixel stores could otherwise alias its bounds.
+    const int first = cell.span.first;
+    const int end = cell.span.end;
+    for (int l = first; l < end; ++l) {
+        const double dl = l;
+        pixels[l] = packPixel(nearest(red + dl * stepRed), nearest(green + dl * stepGreen),
+                              nearest(blue + dl * stepBlue));
+    }
+}
 
 } // namespace
 
@@ -279,25 +239,26 @@ void SmoothStretch(const platform::PixelSurface& source, std::int16_t sourceX,
     SubBusy = platform::kTrue;
     if (!source.hasBitmap() || !destination.hasBitmap() || sourceWidth <= 0 || sourceHeight <= 0)
         return;
-    std::map<int, Quotients> quotients;
-    const CellAxis rows(sourceHeight, destinationHeight, quotients);
-    const CellAxis columns(sourceWidth, destinationWidth, quotients);
-    const CellFiller filler(source.bitmap(), destination.bitmap());
+    QImage& bitmap = destination.bitmap();
+    const ColumnPlan columns =
+        planColumns(sourceX, sourceWidth, destinationX, destinationWidth, bitmap.width());
+    if (columns.cells.empty())
+        return;
+    uchar* bits = bitmap.bits();
+    const qsizetype stride = bitmap.bytesPerLine();
+    RowBlender blender(source.bitmap(), columns.sourceColumns);
+    const CellAxis rows(sourceHeight, destinationHeight);
     for (int i = 0; i < sourceHeight; ++i) {
-        const int cellHeight = rows.length(i);
-        if (cellHeight <= 0)
+        const CellSpan span =
+            visibleSpan(destinationY, rows.start(i), rows.end(i), bitmap.height());
+        if (span.length <= 0 || span.first >= span.end)
             continue;
-        for (int j = 0; j < sourceWidth; ++j) {
-            const int cellWidth = columns.length(j);
-            if (cellWidth <= 0)
-                continue;
-            const int x = destinationX + columns.start(j);
-            const int y = destinationY + rows.start(i);
-            if (cellWidth == 1 && cellHeight == 1)
-                filler.copy(sourceX + j, sourceY + i, x, y);
-            else
-                filler.fill(sourceX + j, sourceY + i,
-                            {x, y, cellWidth, cellHeight, columns.quotients(j), rows.quotients(i)});
+        blender.startRow(sourceY + i, span.length);
+        for (int k = span.first; k < span.end; ++k) {
+            const int* line = blender.blendLine(k);
+            auto* row = reinterpret_cast<QRgb*>(bits + (span.start + k) * stride);
+            for (const ColumnCell& cell : columns.cells)
+                fillCellLine(row, cell, line);
         }
     }
 }
