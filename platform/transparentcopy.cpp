@@ -46,6 +46,35 @@ Samples sampleAxis(const Axis& axis)
     return samples;
 }
 
+bool liesWithin(const PixelRect& r, const QImage& bitmap)
+{
+    return r.x >= 0 && r.y >= 0 && std::int64_t{r.x} + r.width <= bitmap.width() &&
+           std::int64_t{r.y} + r.height <= bitmap.height();
+}
+
+// Every non-key pixel of a run, in place.
+void copyUnkeyed(QRgb* to, const QRgb* from, int count, QRgb keyPixel)
+{
+    for (int c = 0; c < count; ++c) {
+        const QRgb pixel = from[c];
+        to[c] = (pixel & kRgbMask) != keyPixel ? pixel | kOpaque : to[c];
+    }
+}
+
+// A copy at the same size that lies inside both bitmaps samples every pixel in
+// turn, so it runs line by line without sampling tables.
+void copyUnscaled(QImage& destination, const PixelRect& destinationRect, const QImage& source,
+                  const PixelRect& sourceRect, QRgb keyPixel)
+{
+    for (int r = 0; r < destinationRect.height; ++r) {
+        const auto* from =
+            reinterpret_cast<const QRgb*>(source.constScanLine(sourceRect.y + r)) + sourceRect.x;
+        auto* to = reinterpret_cast<QRgb*>(destination.scanLine(destinationRect.y + r)) +
+                   destinationRect.x;
+        copyUnkeyed(to, from, destinationRect.width, keyPixel);
+    }
+}
+
 } // namespace
 
 void transparentCopy(QImage& destination, const PixelRect& destinationRect, const QImage& source,
@@ -59,6 +88,12 @@ void transparentCopy(QImage& destination, const PixelRect& destinationRect, cons
     const QImage rgbSource = source.format() == QImage::Format_RGB32
                                  ? source
                                  : source.convertToFormat(QImage::Format_RGB32);
+    const QRgb keyPixel = toPixel(key) & kRgbMask;
+    if (destinationRect.width == sourceRect.width && destinationRect.height == sourceRect.height &&
+        liesWithin(destinationRect, destination) && liesWithin(sourceRect, rgbSource)) {
+        copyUnscaled(destination, destinationRect, rgbSource, sourceRect, keyPixel);
+        return;
+    }
 
     const Samples columns = sampleAxis({destinationRect.x, destinationRect.width, sourceRect.x,
                                         sourceRect.width, rgbSource.width(), destination.width()});
@@ -66,7 +101,6 @@ void transparentCopy(QImage& destination, const PixelRect& destinationRect, cons
                                      sourceRect.height, rgbSource.height(), destination.height()});
     if (columns.source.empty() || rows.source.empty())
         return;
-    const QRgb keyPixel = toPixel(key) & kRgbMask;
     for (std::size_t r = 0; r < rows.source.size(); ++r) {
         if (rows.source[r] == kOutside)
             continue;

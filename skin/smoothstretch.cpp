@@ -87,6 +87,8 @@ ColumnPlan planColumns(int sourceX, int sourceWidth, int destinationX, int desti
                        int bitmapWidth)
 {
     ColumnPlan plan;
+    plan.cells.reserve(std::size_t(sourceWidth));
+    plan.sourceColumns.reserve(2 * std::size_t(sourceWidth));
     const CellAxis axis(sourceWidth, destinationWidth);
     for (int j = 0; j < sourceWidth; ++j) {
         const CellSpan span = visibleSpan(destinationX, axis.start(j), axis.end(j), bitmapWidth);
