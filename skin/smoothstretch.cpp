@@ -70,14 +70,16 @@ CellSpan visibleSpan(int origin, int start, int end, int limit)
 }
 
 // A visible cell of one source row and the sample of its source column in the
-// blended line; its right neighbour's sample follows it.
+// blended line; a cell more than one pixel wide has its right neighbour's sample
+// next.
 struct ColumnCell {
     CellSpan span;
     int sample;
 };
 
 // The visible cells of a source row, with the source columns their blends read: each
-// cell's own column and the one to its right, each column read once.
+// cell's own column and, for a cell more than one pixel wide, the one to its right,
+// each column read once.
 struct ColumnPlan {
     std::vector<ColumnCell> cells;
     std::vector<int> sourceColumns;
@@ -97,43 +99,64 @@ ColumnPlan planColumns(int sourceX, int sourceWidth, int destinationX, int desti
         if (plan.sourceColumns.empty() || plan.sourceColumns.back() != sourceX + j)
             plan.sourceColumns.push_back(sourceX + j);
         plan.cells.push_back({span, int(plan.sourceColumns.size()) - 1});
-        plan.sourceColumns.push_back(sourceX + j + 1);
+        if (span.length > 1)
+            plan.sourceColumns.push_back(sourceX + j + 1);
     }
     return plan;
 }
 
-// Direct reads of a 32-bit bitmap, −1 outside it, split into red, green and blue.
-// Division truncates toward zero and the remainder keeps the sign of the dividend,
-// so the −1 of a failed read gives red −1, green 0 and blue 0.
-class SourcePixels {
+// A source row's pixels at the sampled columns, as written unblended (opaque) and
+// split into red, green and blue. A read outside the bitmap gives −1, which splits
+// into red −1, green 0 and blue 0 and is written as black.
+class SampledRow {
 public:
-    explicit SourcePixels(const QImage& bitmap)
-        : m_bits(bitmap.constBits())
-        , m_stride(bitmap.bytesPerLine())
-        , m_width(bitmap.width())
-        , m_height(bitmap.height())
+    explicit SampledRow(std::size_t samples)
+        : m_pixels(samples)
+        , m_channels(samples * kChannels)
     {
     }
 
-    void readChannels(int x, int y, int* channels) const
+    void read(const QImage& bitmap, int y, const std::vector<int>& columns)
     {
-        if (x < 0 || y < 0 || x >= m_width || y >= m_height) {
-            channels[0] = -1;
-            channels[1] = 0;
-            channels[2] = 0;
-            return;
+        const bool rowInside = y >= 0 && y < bitmap.height();
+        const auto* line =
+            rowInside ? reinterpret_cast<const QRgb*>(bitmap.constScanLine(y)) : nullptr;
+        const int width = bitmap.width();
+        for (std::size_t s = 0; s < columns.size(); ++s) {
+            const int x = columns[s];
+            if (rowInside && x >= 0 && x < width)
+                store(s, line[x]);
+            else
+                storeOutside(s);
         }
-        const QRgb pixel = reinterpret_cast<const QRgb*>(m_bits + y * m_stride)[x];
-        channels[0] = qRed(pixel);
-        channels[1] = qGreen(pixel);
-        channels[2] = qBlue(pixel);
     }
+
+    const QRgb* pixels() const { return m_pixels.data(); }
+    const int* channels() const { return m_channels.data(); }
 
 private:
-    const uchar* m_bits;
-    qsizetype m_stride;
-    int m_width;
-    int m_height;
+    static constexpr QRgb kOpaque = 0xFF000000;
+
+    void store(std::size_t s, QRgb pixel)
+    {
+        m_pixels[s] = pixel | kOpaque;
+        int* c = &m_channels[s * kChannels];
+        c[0] = qRed(pixel);
+        c[1] = qGreen(pixel);
+        c[2] = qBlue(pixel);
+    }
+
+    void storeOutside(std::size_t s)
+    {
+        m_pixels[s] = kOpaque;
+        int* c = &m_channels[s * kChannels];
+        c[0] = -1;
+        c[1] = 0;
+        c[2] = 0;
+    }
+
+    std::vector<QRgb> m_pixels;
+    std::vector<int> m_channels;
 };
 
 // Blends the cells of one source row at a time. Down a cell, its left side runs
@@ -146,7 +169,8 @@ public:
     RowBlender(const QImage& source, const std::vector<int>& sourceColumns)
         : m_source(source)
         , m_columns(sourceColumns)
-        , m_top(sourceColumns.size() * kChannels)
+        , m_top(sourceColumns.size())
+        , m_lower(sourceColumns.size())
         , m_slope(sourceColumns.size() * kChannels)
         , m_line(sourceColumns.size() * kChannels)
     {
@@ -156,28 +180,27 @@ public:
     // line high, how they move toward the next row.
     void startRow(int y, int cellHeight)
     {
-        for (std::size_t s = 0; s < m_columns.size(); ++s)
-            m_source.readChannels(m_columns[s], y, &m_top[s * kChannels]);
+        m_top.read(m_source, y, m_columns);
         if (cellHeight == 1)
             return;
-        int lower[kChannels];
-        for (std::size_t s = 0; s < m_columns.size(); ++s) {
-            m_source.readChannels(m_columns[s], y + 1, lower);
-            for (int c = 0; c < kChannels; ++c) {
-                const std::size_t n = s * kChannels + std::size_t(c);
-                m_slope[n] = double(lower[c] - m_top[n]) / double(cellHeight);
-            }
-        }
+        m_lower.read(m_source, y + 1, m_columns);
+        const int* top = m_top.channels();
+        const int* lower = m_lower.channels();
+        const double height = cellHeight;
+        for (std::size_t n = 0; n < m_slope.size(); ++n)
+            m_slope[n] = double(lower[n] - top[n]) / height;
     }
 
-    // Every sampled column blended down to line k of the row's cells; the first line
-    // is the row itself.
+    // The row's own pixels, which the first line of its cells takes unblended.
+    const SampledRow& top() const { return m_top; }
+
+    // Every sampled column blended down to line k of the row's cells.
     const int* blendLine(int k)
     {
         if (k == 0)
-            return m_top.data();
+            return m_top.channels();
         const double dk = k;
-        const int* top = m_top.data();
+        const int* top = m_top.channels();
         const double* slope = m_slope.data();
         int* line = m_line.data();
         for (std::size_t n = 0; n < m_line.size(); ++n)
@@ -186,24 +209,21 @@ public:
     }
 
 private:
-    SourcePixels m_source;
+    const QImage& m_source;
     const std::vector<int>& m_columns;
-    std::vector<int> m_top;
+    SampledRow m_top;
+    SampledRow m_lower;
     std::vector<double> m_slope;
     std::vector<int> m_line;
 };
 
-// One line of a cell, from the value of its column toward the next column's value.
-void fillCellLine(QRgb* row, const ColumnCell& cell, const int* line)
+// One line of a cell more than one pixel wide, from the value of its column toward
+// the next column's value.
+void blendCellLine(QRgb* row, const ColumnCell& cell, const int* line)
 {
     const int* left = line + cell.sample * kChannels;
-    QRgb* pixels = row + cell.span.start;
-    // A cell one pixel wide takes its column's value as it is.
-    if (cell.span.length == 1) {
-        pixels[0] = packPixel(left[0], left[1], left[2]);
-        return;
-    }
     const int* right = left + kChannels;
+    QRgb* pixels = row + cell.span.start;
     const double red = left[0];
     const double green = left[1];
     const double blue = left[2];
@@ -218,6 +238,24 @@ void fillCellLine(QRgb* row, const ColumnCell& cell, const int* line)
         const double dl = l;
         pixels[l] = packPixel(nearest(red + dl * stepRed), nearest(green + dl * stepGreen),
                               nearest(blue + dl * stepBlue));
+    }
+}
+
+// Line k of a row's cells. A cell one pixel wide takes its column's value as it is,
+// and on the first line that is the source pixel itself.
+void fillLine(QRgb* row, const std::vector<ColumnCell>& cells, RowBlender& blender, int k)
+{
+    const int* line = blender.blendLine(k);
+    const QRgb* unblended = blender.top().pixels();
+    for (const ColumnCell& cell : cells) {
+        if (cell.span.length > 1)
+            blendCellLine(row, cell, line);
+        else if (k == 0)
+            row[cell.span.start] = unblended[cell.sample];
+        else {
+            const int* value = line + cell.sample * kChannels;
+            row[cell.span.start] = packPixel(value[0], value[1], value[2]);
+        }
     }
 }
 
@@ -256,12 +294,9 @@ void SmoothStretch(const platform::PixelSurface& source, std::int16_t sourceX,
         if (span.length <= 0 || span.first >= span.end)
             continue;
         blender.startRow(sourceY + i, span.length);
-        for (int k = span.first; k < span.end; ++k) {
-            const int* line = blender.blendLine(k);
-            auto* row = reinterpret_cast<QRgb*>(bits + (span.start + k) * stride);
-            for (const ColumnCell& cell : columns.cells)
-                fillCellLine(row, cell, line);
-        }
+        for (int k = span.first; k < span.end; ++k)
+            fillLine(reinterpret_cast<QRgb*>(bits + (span.start + k) * stride), columns.cells,
+                     blender, k);
     }
 }
 
