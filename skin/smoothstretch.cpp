@@ -3,10 +3,10 @@
 #include "platform/units.h"
 #include "skin/busyguard.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
 #include <bit>
 #include <cstdint>
-#include <vector>
 
 namespace basGeneral {
 namespace {
@@ -14,6 +14,12 @@ namespace {
 using platform::ColourValue;
 
 constexpr int kChannels = 3;
+
+// The per-column working values of a piece as wide as a button's fit on the stack,
+// so that stretching one allocates nothing; wider pieces spill to the heap.
+constexpr qsizetype kStackColumns = 256;
+template <typename T> using ColumnValues = QVarLengthArray<T, kStackColumns>;
+template <typename T> using ChannelValues = QVarLengthArray<T, kStackColumns * kChannels>;
 
 // Nearest integer, an exact half going to the even neighbour: adding 1.5 × 2^52
 // makes the hardware's default rounding drop the fraction and leaves the integer,
@@ -81,16 +87,16 @@ struct ColumnCell {
 // cell's own column and, for a cell more than one pixel wide, the one to its right,
 // each column read once.
 struct ColumnPlan {
-    std::vector<ColumnCell> cells;
-    std::vector<int> sourceColumns;
+    ColumnValues<ColumnCell> cells;
+    ColumnValues<int> sourceColumns;
 };
 
 ColumnPlan planColumns(int sourceX, int sourceWidth, int destinationX, int destinationWidth,
                        int bitmapWidth)
 {
     ColumnPlan plan;
-    plan.cells.reserve(std::size_t(sourceWidth));
-    plan.sourceColumns.reserve(2 * std::size_t(sourceWidth));
+    plan.cells.reserve(sourceWidth);
+    plan.sourceColumns.reserve(2 * qsizetype{sourceWidth});
     const CellAxis axis(sourceWidth, destinationWidth);
     for (int j = 0; j < sourceWidth; ++j) {
         const CellSpan span = visibleSpan(destinationX, axis.start(j), axis.end(j), bitmapWidth);
@@ -110,19 +116,19 @@ ColumnPlan planColumns(int sourceX, int sourceWidth, int destinationX, int desti
 // into red −1, green 0 and blue 0 and is written as black.
 class SampledRow {
 public:
-    explicit SampledRow(std::size_t samples)
+    explicit SampledRow(qsizetype samples)
         : m_pixels(samples)
         , m_channels(samples * kChannels)
     {
     }
 
-    void read(const QImage& bitmap, int y, const std::vector<int>& columns)
+    void read(const QImage& bitmap, int y, const ColumnValues<int>& columns)
     {
         const bool rowInside = y >= 0 && y < bitmap.height();
         const auto* line =
             rowInside ? reinterpret_cast<const QRgb*>(bitmap.constScanLine(y)) : nullptr;
         const int width = bitmap.width();
-        for (std::size_t s = 0; s < columns.size(); ++s) {
+        for (qsizetype s = 0; s < columns.size(); ++s) {
             const int x = columns[s];
             if (rowInside && x >= 0 && x < width)
                 store(s, line[x]);
@@ -137,7 +143,7 @@ public:
 private:
     static constexpr QRgb kOpaque = 0xFF000000;
 
-    void store(std::size_t s, QRgb pixel)
+    void store(qsizetype s, QRgb pixel)
     {
         m_pixels[s] = pixel | kOpaque;
         int* c = &m_channels[s * kChannels];
@@ -146,7 +152,7 @@ private:
         c[2] = qBlue(pixel);
     }
 
-    void storeOutside(std::size_t s)
+    void storeOutside(qsizetype s)
     {
         m_pixels[s] = kOpaque;
         int* c = &m_channels[s * kChannels];
@@ -155,8 +161,8 @@ private:
         c[2] = 0;
     }
 
-    std::vector<QRgb> m_pixels;
-    std::vector<int> m_channels;
+    ColumnValues<QRgb> m_pixels;
+    ChannelValues<int> m_channels;
 };
 
 // Blends the cells of one source row at a time. Down a cell, its left side runs
@@ -166,7 +172,7 @@ private:
 // runs from its column's value toward the next one's, every value rounded on its own.
 class RowBlender {
 public:
-    RowBlender(const QImage& source, const std::vector<int>& sourceColumns)
+    RowBlender(const QImage& source, const ColumnValues<int>& sourceColumns)
         : m_source(source)
         , m_columns(sourceColumns)
         , m_top(sourceColumns.size())
@@ -187,7 +193,7 @@ public:
         const int* top = m_top.channels();
         const int* lower = m_lower.channels();
         const double height = cellHeight;
-        for (std::size_t n = 0; n < m_slope.size(); ++n)
+        for (qsizetype n = 0; n < m_slope.size(); ++n)
             m_slope[n] = double(lower[n] - top[n]) / height;
     }
 
@@ -203,18 +209,18 @@ public:
         const int* top = m_top.channels();
         const double* slope = m_slope.data();
         int* line = m_line.data();
-        for (std::size_t n = 0; n < m_line.size(); ++n)
+        for (qsizetype n = 0; n < m_line.size(); ++n)
             line[n] = nearest(top[n] + dk * slope[n]);
         return line;
     }
 
 private:
     const QImage& m_source;
-    const std::vector<int>& m_columns;
+    const ColumnValues<int>& m_columns;
     SampledRow m_top;
     SampledRow m_lower;
-    std::vector<double> m_slope;
-    std::vector<int> m_line;
+    ChannelValues<double> m_slope;
+    ChannelValues<int> m_line;
 };
 
 // One line of a cell more than one pixel wide, from the value of its column toward
@@ -243,7 +249,7 @@ void blendCellLine(QRgb* row, const ColumnCell& cell, const int* line)
 
 // Line k of a row's cells. A cell one pixel wide takes its column's value as it is,
 // and on the first line that is the source pixel itself.
-void fillLine(QRgb* row, const std::vector<ColumnCell>& cells, RowBlender& blender, int k)
+void fillLine(QRgb* row, const ColumnValues<ColumnCell>& cells, RowBlender& blender, int k)
 {
     const int* line = blender.blendLine(k);
     const QRgb* unblended = blender.top().pixels();
