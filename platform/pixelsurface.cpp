@@ -27,6 +27,17 @@ void fillAll(QImage& bitmap, QRgb pixel)
     }
 }
 
+// Whether a line holds a pixel of the colour. It looks at every pixel rather than
+// stopping at the first match, which lets the compiler test several at once: the
+// whole fresh surface is searched before each face is prepared.
+bool containsColour(const QRgb* line, int width, QRgb colour)
+{
+    int matches = 0;
+    for (int x = 0; x < width; ++x)
+        matches += (line[x] & kRgbMask) == colour ? 1 : 0;
+    return matches > 0;
+}
+
 } // namespace
 
 PixelSurface::PixelSurface(const QImage& bitmap)
@@ -80,7 +91,7 @@ bool PixelSurface::floodFill(int x, int y, ColourValue boundary)
     // freshly made surface.
     bool bounded = false;
     for (int row = 0; row < height && !bounded; ++row)
-        bounded = std::any_of(line(row), line(row) + width, isBorder);
+        bounded = containsColour(line(row), width, border);
     if (!bounded) {
         fillAll(m_bitmap, kDefaultBrush);
         return true;
