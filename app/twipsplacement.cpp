@@ -8,7 +8,7 @@ namespace app {
 
 int pixels(int twips)
 {
-    return static_cast<int>(platform::roundHalfEven(double(twips) / platform::kTwipsPerPixel));
+    return platform::pixelsFromTwips(twips);
 }
 
 void place(QWidget& control, const Placement& at)

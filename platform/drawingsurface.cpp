@@ -6,11 +6,6 @@
 
 namespace platform {
 
-int pixelsFromTwips(double twips)
-{
-    return static_cast<int>(roundHalfEven(twips / kTwipsPerPixel));
-}
-
 void DrawingSurface::setSize(QSize pixels)
 {
     pixels = pixels.expandedTo(QSize(0, 0));

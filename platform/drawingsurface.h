@@ -2,6 +2,7 @@
 
 #include "platform/colour.h"
 #include "platform/picture.h"
+#include "platform/units.h"
 
 #include <QFont>
 #include <QImage>
@@ -70,8 +71,5 @@ private:
     QFont m_font;
     QPointF m_current;
 };
-
-// Twips to whole pixels, halves to even.
-int pixelsFromTwips(double twips);
 
 } // namespace platform

@@ -19,10 +19,17 @@ inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kHimetricPerInch = 2540;
 inline constexpr int kScreenDpi = 96;
 
-// Rounds to the nearest integer, an exact half going to the even neighbour.
+// Rounds to the nearest integer, an exact half going to the even neighbour: the
+// processor's default rounding, which the program never changes.
 inline double roundHalfEven(double v)
 {
-    return v - std::remainder(v, 1.0);
+    return std::nearbyint(v);
+}
+
+// Whole pixels from twips at the fixed 15 twips per pixel, halves to even.
+inline int pixelsFromTwips(double twips)
+{
+    return static_cast<int>(roundHalfEven(twips / kTwipsPerPixel));
 }
 
 // Twips from a HIMETRIC extent: the integer part of value × 567 / 1000, the product

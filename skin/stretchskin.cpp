@@ -27,12 +27,11 @@ constexpr std::int32_t kMiddleBandExtra = 5;
 constexpr int kFillSeed = 1;
 
 // Pixels of a twip quantity at the given twips per pixel, each quantity rounded on
-// its own, an exact half going to the even neighbour. In the default rounding mode
-// std::nearbyint rounds as platform::roundHalfEven does, without its library
-// remainder, which a face's 76 conversions would otherwise pay for.
+// its own, an exact half going to the even neighbour.
 std::int32_t toPixels(CheckedInt32 twips, int twipsPerPixel)
 {
-    return static_cast<std::int32_t>(std::nearbyint(double(twips.value()) / double(twipsPerPixel)));
+    return static_cast<std::int32_t>(
+        platform::roundHalfEven(double(twips.value()) / double(twipsPerPixel)));
 }
 
 // The screen's twips per pixel, read once per call.
