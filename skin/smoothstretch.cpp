@@ -273,7 +273,10 @@ void fillLine(QRgb* row, const ColumnValues<ColumnCell>& cells, RowBlender& blen
 // which slows plain SSE code down several times over. Both builds do the same
 // arithmetic, without fused multiply-adds, and so give the same pixels. Everything
 // the stretch calls is built into each version, so none of it runs as plain SSE.
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__clang__)
+// Clang takes no flatten beside target_clones; only the fuzzing build uses it.
+__attribute__((target_clones("avx2", "default")))
+#elif defined(__x86_64__) && defined(__GNUC__)
 __attribute__((target_clones("avx2", "default"), flatten))
 #endif
 void SmoothStretch(const platform::PixelSurface& source, std::int16_t sourceX,
