@@ -95,14 +95,13 @@ private:
         const qsizetype bitmapStart = off + kBitmapOffset;
         const Signatures signatures = signaturesAfter(off);
         QByteArrayView bitmap = bitmapBySearch(off, signatures);
-        qsizetype bitmapEnd = 0;
         const qsizetype declared = declaredBitmapSize(bitmapStart);
         // A "BM" inside the bitmap cuts the search's slice short; the bitmap's own file
-        // size, when the data holds that much, gives its true extent.
-        if (declared > bitmap.size() && declared <= m_data.size() - bitmapStart + 1) {
+        // size, when the data holds that much, gives its true extent. The extent only
+        // decides what is decoded: where the scan goes on stays the search's, so a
+        // bitmap that declares more than it holds never hides the record after it.
+        if (declared > bitmap.size() && declared <= m_data.size() - bitmapStart + 1)
             bitmap = m_data.sliced(bitmapStart - 1, declared);
-            bitmapEnd = bitmapStart + declared;
-        }
 
         m_list.emplace_back();
         const std::size_t k = m_list.size() - 1;
@@ -110,14 +109,26 @@ private:
             throw platform::RuntimeError(platform::kErrSubscriptOutOfRange);
         CornerWidth[k] = byteAt(off + 4);
         CornerHeight[k] = byteAt(off);
-        m_list[k] =
-            platform::LoadPicture(bitmap, std::min(platform::kMaxBitmapPixels, m_pixelsLeft));
-        m_pixelsLeft -= std::int64_t{m_list[k]->image().width()} * m_list[k]->image().height();
+        platform::PicturePtr picture = platform::LoadPicture(bitmap);
+        takeFromPixelBudget(*picture);
+        m_list[k] = std::move(picture);
 
         const qsizetype next = signatures.beyondHeader;
-        const qsizetype resume =
-            next > 0 ? next - kResumeBeforeSignature : off + kNextRecordSearch + 1;
-        return std::max(resume, bitmapEnd);
+        return next > 0 ? next - kResumeBeforeSignature : off + kNextRecordSearch + 1;
+    }
+
+    // Each bitmap is held to the decoder's own limit; this one is the whole file's.
+    void takeFromPixelBudget(const platform::Picture& picture)
+    {
+        const std::int64_t pixels =
+            std::int64_t{picture.image().width()} * picture.image().height();
+        if (pixels > m_pixelsLeft)
+            throw platform::RuntimeError(
+                platform::kErrInvalidPicture,
+                QStringLiteral("Invalid picture: the images of one theme file may hold at most "
+                               "%1 pixels together")
+                    .arg(kThemePixelBudget));
+        m_pixelsLeft -= pixels;
     }
 
     // The bitmap as the record search bounds it: up to the first "BM" from 10 bytes on,

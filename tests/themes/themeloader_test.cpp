@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -167,19 +169,11 @@ TEST_F(ThemeLoaderTest, ABitmapHoldingBMInsideItLoadsWithTheRecordsAfterIt)
     QImage pixelPair = patternImage(4, 2, 5);
     pixelPair.setPixel(1, 1, qRgb(0, 'M', 'B'));
 
-    QImage recordLike(4, 2, QImage::Format_RGB32);
-    recordLike.fill(qRgb(0, 0, 0));
-    const QRgb run[] = {qRgb(0, 0, 1), qRgb(0, 5, 0), qRgb('B', 0, 0), qRgb(0, 0, 'M')};
-    for (int x = 0; x < 4; ++x)
-        recordLike.setPixel(x, 1, run[x]);
-
     QByteArray headerPair = patternBitmap(4, 2, 6);
     themetest::putU32(headerPair, 38, 0x4D42); // horizontal resolution reads "BM"
 
     const std::pair<const char*, std::pair<QByteArray, QImage>> cases[] = {
         {"among its pixels", {themetest::qtBitmapFile(pixelPair), pixelPair}},
-        {"as a record's pattern among its pixels",
-         {themetest::qtBitmapFile(recordLike), recordLike}},
         {"in a header field", {headerPair, patternImage(4, 2, 6)}},
     };
     for (const auto& [name, c] : cases) {
@@ -191,6 +185,126 @@ TEST_F(ThemeLoaderTest, ABitmapHoldingBMInsideItLoadsWithTheRecordsAfterIt)
                      {c.second, patternImage(6, 6, 8), patternImage(7, 7, 9)});
         EXPECT_TRUE(messages.empty());
         EXPECT_EQ(CornerWidth[3], 1);
+    }
+}
+
+// Pixels that hold a record's pattern are a record to the scan: it is read like any other,
+// and its bitmap, made of the pixels after it, fails with the message.
+TEST_F(ThemeLoaderTest, ARecordsPatternAmongPixelsIsReadAsARecord)
+{
+    QImage recordLike(4, 2, QImage::Format_RGB32);
+    recordLike.fill(qRgb(0, 0, 0));
+    const QRgb run[] = {qRgb(0, 0, 1), qRgb(0, 5, 0), qRgb('B', 0, 0), qRgb(0, 0, 'M')};
+    for (int x = 0; x < 4; ++x)
+        recordLike.setPixel(x, 1, run[x]);
+    const QByteArray data =
+        record(5, 5, themetest::qtBitmapFile(recordLike)) + record(3, 4, patternBitmap(6, 6, 8));
+
+    const PictureList list = load(themeFile(data));
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[1]->image(), recordLike);
+    EXPECT_EQ(list[2], nullptr);
+    EXPECT_EQ(CornerHeight[2], 1);
+    EXPECT_EQ(CornerWidth[2], 5);
+    EXPECT_TRUE(onlyMessageText().startsWith(kFailurePrefix + QStringLiteral("Invalid picture")));
+}
+
+// The record positions the documented scan visits, read step by step: off runs from 1 to
+// L - 12; after a record at off the scan goes on 15 bytes before the first "BM" at or
+// after off + 50, or at off + 51 when there is none.
+std::vector<qsizetype> documentedScan(const QByteArray& data)
+{
+    const auto byte = [&](qsizetype position) {
+        return static_cast<unsigned char>(data[position - 1]);
+    };
+    const auto firstBM = [&](qsizetype from) -> qsizetype {
+        const qsizetype index = data.indexOf("BM", from - 1);
+        return index < 0 ? 0 : index + 1;
+    };
+    std::vector<qsizetype> records;
+    const qsizetype last = data.size() - 12;
+    qsizetype off = 1;
+    while (off <= last) {
+        const bool isRecord = byte(off) != 0 && byte(off + 1) == 0 && byte(off + 2) == 0 &&
+                              byte(off + 3) == 0 && byte(off + 5) == 0 && byte(off + 6) == 0 &&
+                              byte(off + 7) == 0 && byte(off + 8) == 66 && byte(off + 9) == 77;
+        if (!isRecord) {
+            ++off;
+            continue;
+        }
+        records.push_back(off);
+        const qsizetype p = firstBM(off + 50);
+        off = p > 0 ? p - 15 : off + 51;
+    }
+    return records;
+}
+
+enum class BitmapKind { WellFormed, Overstated, Understated, BMInHeader, BMAmongPixels };
+
+struct GeneratedRecord {
+    QByteArray bytes;
+    QImage image;
+};
+
+GeneratedRecord generatedRecord(std::mt19937& random, BitmapKind kind, int seed)
+{
+    const int w = 1 + static_cast<int>(random() % 9);
+    const int h = 1 + static_cast<int>(random() % 9);
+    QImage image = patternImage(w, h, seed);
+    if (kind == BitmapKind::BMAmongPixels)
+        image.setPixel(static_cast<int>(random() % w), static_cast<int>(random() % h),
+                       qRgb(0, 'M', 'B'));
+    QByteArray bitmap = themetest::qtBitmapFile(image);
+    switch (kind) {
+    case BitmapKind::Overstated:
+        themetest::putU32(bitmap, 2, static_cast<std::uint32_t>(bitmap.size() + 4));
+        break;
+    case BitmapKind::Understated:
+        bitmap += QByteArray(1 + static_cast<int>(random() % 9), '\x22');
+        break;
+    case BitmapKind::BMInHeader: themetest::putU32(bitmap, 38, 0x4D42); break;
+    default: break;
+    }
+    const auto cornerHeight = static_cast<std::uint32_t>(1 + random() % 255);
+    const auto cornerWidth = static_cast<std::uint32_t>(random() % 256);
+    return {record(cornerHeight, cornerWidth, bitmap), image};
+}
+
+// Whatever a bitmap's declared size and the "BM" pairs inside it, the loader reads every
+// record the documented scan finds, in its order and with its corner sizes.
+TEST_F(ThemeLoaderTest, ReadsEveryRecordTheDocumentedScanFinds)
+{
+    const BitmapKind kinds[] = {BitmapKind::WellFormed, BitmapKind::Overstated,
+                                BitmapKind::Understated, BitmapKind::BMInHeader,
+                                BitmapKind::BMAmongPixels};
+    std::mt19937 random(2024);
+    for (int file = 0; file < 60; ++file) {
+        QByteArray data;
+        std::vector<qsizetype> placed;
+        std::vector<QImage> images;
+        std::string made;
+        const int count = 1 + static_cast<int>(random() % 6);
+        for (int i = 0; i < count; ++i) {
+            data += QByteArray(static_cast<int>(random() % 6), '\x11');
+            placed.push_back(data.size() + 1);
+            const BitmapKind kind = kinds[random() % std::size(kinds)];
+            made += std::to_string(static_cast<int>(kind)) + ' ';
+            const GeneratedRecord generated = generatedRecord(random, kind, file * 8 + i);
+            data += generated.bytes;
+            images.push_back(generated.image);
+        }
+        data += QByteArray(40, '\x11');
+        SCOPED_TRACE("file " + std::to_string(file) + ", kinds " + made);
+
+        const std::vector<qsizetype> scanned = documentedScan(data);
+        ASSERT_EQ(scanned, placed);
+        messages.clear();
+        expectImages(load(themeFile(data)), images);
+        EXPECT_TRUE(messages.empty());
+        for (std::size_t k = 1; k <= scanned.size(); ++k) {
+            EXPECT_EQ(CornerHeight[k], static_cast<unsigned char>(data[scanned[k - 1] - 1]));
+            EXPECT_EQ(CornerWidth[k], static_cast<unsigned char>(data[scanned[k - 1] + 3]));
+        }
     }
 }
 
@@ -280,6 +394,25 @@ TEST_F(ThemeLoaderTest, ForgedSizesAreRefusedWithTheMessage)
         EXPECT_TRUE(onlyMessageText().contains(QString::fromUtf8(says)))
             << onlyMessageText().toStdString();
     }
+}
+
+// The whole file's pixel budget, once spent, refuses even the smallest image, and says so.
+TEST_F(ThemeLoaderTest, ASpentPixelBudgetNamesItselfWhenItRefuses)
+{
+    const QByteArray largest = themetest::bitmapFile(
+        {40, 4096, 4096, 8, 1, QByteArray(1024, '\0'), QByteArray("\x00\x01", 2)});
+    QByteArray data;
+    for (int i = 0; i < 4; ++i)
+        data += record(2, 2, largest);
+    data += record(2, 2, patternBitmap(1, 1, 1)) + QByteArray(40, '\0');
+
+    const PictureList list = load(themeFile(data));
+    ASSERT_EQ(list.size(), 6u);
+    EXPECT_TRUE(list[4]);
+    EXPECT_EQ(list[5], nullptr);
+    EXPECT_EQ(onlyMessageText(),
+              kFailurePrefix + QStringLiteral("Invalid picture: the images of one theme file "
+                                              "may hold at most 67108864 pixels together"));
 }
 
 TEST_F(ThemeLoaderTest, LeavesAUsersButtonTmpAloneAndWritesNoFile)
