@@ -50,11 +50,7 @@ void restoreDisplay(marquee::Display& display, const platform::StoredForm& store
     }
     display.move(pixels(stored->left), pixels(stored->top));
     display.setWidthTwips(stored->width);
-    try {
-        display.ReadProperties(stored->properties);
-    } catch (const platform::RuntimeError&) {
-        // A value the display cannot take leaves it as far as it got; the window still opens.
-    }
+    display.ReadProperties(stored->properties);
 }
 
 } // namespace app

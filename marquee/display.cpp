@@ -9,6 +9,7 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <exception>
 
 namespace marquee {
 namespace {
@@ -24,6 +25,15 @@ QVariant int16Value(std::int16_t value)
 QVariant int32Value(std::int32_t value)
 {
     return QVariant::fromValue(value);
+}
+
+// Reading a stored set skips a step that fails and goes on with the next.
+template <typename Step> void skippingFailure(Step step)
+{
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
 }
 
 QSize pixelSizeOf(int widthTwips, int heightTwips)
@@ -119,21 +129,29 @@ void Display::InitProperties()
 
 void Display::ReadProperties(const platform::PropertyBag& bag)
 {
-    const std::int16_t cells =
-        platform::toInt16(bag.readProperty("Characters", int16Value(kStoredCellsDefault)));
-    if (cells < 0 || cells > kMaxCells)
-        throw platform::RuntimeError(
-            platform::kErrInvalidPropertyValue,
-            QStringLiteral("A stored display of %1 characters is out of range").arg(cells));
-    m_cells = cells;
-    m_color = platform::toInt32(bag.readProperty("Color", int32Value(kStoredColorDefault)));
-    m_caption = platform::toText(bag.readProperty("Caption", QString(kControlName)));
+    skippingFailure([&] {
+        const std::int16_t cells =
+            platform::toInt16(bag.readProperty("Characters", int16Value(kStoredCellsDefault)));
+        if (cells < 0 || cells > kMaxCells)
+            throw platform::RuntimeError(
+                platform::kErrInvalidPropertyValue,
+                QStringLiteral("A stored display of %1 characters is out of range").arg(cells));
+        m_cells = cells;
+    });
+    skippingFailure([&] {
+        m_color = platform::toInt32(bag.readProperty("Color", int32Value(kStoredColorDefault)));
+    });
+    skippingFailure(
+        [&] { m_caption = platform::toText(bag.readProperty("Caption", QString(kControlName))); });
     // The stored rate and state go to the timer as they are, without the setters'
     // adjustments to 1.
-    m_tmrScroll.setInterval(platform::toInt16(bag.readProperty("ScrollRate", int16Value(1))));
-    m_tmrScroll.setEnabled(platform::toBoolean(bag.readProperty("Scroll", false)));
-    RecolorPalette(m_color);
-    RenderDisplay();
+    skippingFailure([&] {
+        m_tmrScroll.setInterval(platform::toInt16(bag.readProperty("ScrollRate", int16Value(1))));
+    });
+    skippingFailure(
+        [&] { m_tmrScroll.setEnabled(platform::toBoolean(bag.readProperty("Scroll", false))); });
+    skippingFailure([&] { RecolorPalette(m_color); });
+    skippingFailure([&] { RenderDisplay(); });
 }
 
 void Display::WriteProperties(platform::PropertyBag& bag) const

@@ -51,8 +51,8 @@ public:
 
     // A newly placed control: 2400 × 330 twips, 10 cells.
     void InitProperties();
-    // Restores a saved instance and recolours; a value that cannot be read raises its
-    // error to the caller.
+    // Restores a saved instance and recolours. A value that cannot be read or applied is
+    // skipped, and the rest of the set still is.
     void ReadProperties(const platform::PropertyBag& bag);
     // Stores the cell count and colour only: caption, rate and scrolling are the host's
     // to set at run time, so they are written as the control's name, 1 and off.

@@ -418,26 +418,48 @@ TEST(Display, StoredRateAndStateReachTheTimerUnadjusted)
     EXPECT_TRUE(display.Scroll());
 }
 
-TEST(Display, UnreadableStoredValuesRaiseTheirErrors)
+// A value that cannot be read is skipped and the rest of the set is still applied, so
+// the display never stays black for one bad value.
+TEST(Display, ReadingSkipsAnUnreadableValueAndAppliesTheRest)
 {
     struct Case {
         const char* name;
         QVariant value;
-        int error;
+        int cells;
+        std::int32_t color;
+        QString caption;
+        int rate;
     };
+    const QRgb yellow = qRgb(255, 255, 0);
     const Case cases[] = {
-        {"Characters", QString("many"), platform::kErrTypeMismatch},
-        {"Characters", QVariant::fromValue(qint16(200)), platform::kErrInvalidPropertyValue},
-        {"Characters", QVariant::fromValue(qint32(70000)), platform::kErrOverflow},
-        {"Color", QVariant(QFont("Tahoma")), platform::kErrTypeMismatch},
-        {"ScrollRate", QVariant::fromValue(qint16(-1)), platform::kErrInvalidPropertyValue},
-        {"Caption", QVariant::fromValue(platform::PicturePtr()), platform::kErrTypeMismatch},
+        {"Characters", QString("many"), 8, 65535, "Credits", 150},
+        {"Characters", QVariant::fromValue(qint16(200)), 8, 65535, "Credits", 150},
+        {"Characters", QVariant::fromValue(qint32(70000)), 8, 65535, "Credits", 150},
+        {"Color", QVariant(QFont("Tahoma")), 5, 255, "Credits", 150},
+        {"Caption", QVariant::fromValue(platform::PicturePtr()), 5, 65535, "Display", 150},
+        {"ScrollRate", QVariant::fromValue(qint16(-1)), 5, 65535, "Credits", 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         platform::PropertyBag bag;
+        bag.writeProperty("Characters", QVariant::fromValue(qint16(5)));
+        bag.writeProperty("Color", QVariant::fromValue(qint32(65535)));
+        bag.writeProperty("Caption", QString("Credits"));
+        bag.writeProperty("ScrollRate", QVariant::fromValue(qint16(150)));
         bag.writeProperty(c.name, c.value);
         Display display;
-        EXPECT_EQ(errorNumberOf([&] { display.ReadProperties(bag); }), c.error) << c.name;
+        display.setWidthTwips(8 * 240);
+
+        EXPECT_EQ(errorNumberOf([&] { display.ReadProperties(bag); }), 0);
+        EXPECT_EQ(display.cellCount(), c.cells);
+        EXPECT_EQ(display.Color(), c.color);
+        EXPECT_EQ(display.Caption(), c.caption);
+        EXPECT_EQ(display.ScrollRate(), c.rate);
+        EXPECT_EQ(display.shownText(), c.caption.leftJustified(c.cells, ' ', true));
+        EXPECT_EQ(display.palette().pixel(16 * marquee::GlyphIndex('1') + 7, 1),
+                  c.color == 65535 ? yellow : qRgb(255, 0, 0));
+        EXPECT_EQ(cellOf(display.surface(), 0),
+                  cellOf(display.palette(), marquee::GlyphIndex(c.caption[0])));
     }
 }
 
