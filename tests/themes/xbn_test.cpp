@@ -139,6 +139,49 @@ TEST_F(XbnTest, AFailedLoadShowsTheLoadersMessageAndExitsOne)
     EXPECT_FALSE(QFileInfo::exists(path("out/0001.bmp")));
 }
 
+TEST_F(XbnTest, ListShowsTheImagesLoadedBeforeAFailureThenTheMessage)
+{
+    QByteArray damaged = themetest::patternBitmap(4, 4, 1);
+    themetest::putU16(damaged, 28, 7);
+    const QString theme =
+        write("damaged.xbn",
+              themetest::themeFile(themetest::record(2, 3, themetest::patternBitmap(5, 4, 1)) +
+                                   themetest::record(6, 7, themetest::patternBitmap(2, 9, 2)) +
+                                   themetest::record(2, 2, damaged)) +
+                  QByteArray(40, '\0'));
+    ToolRun result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    QString listedAtMessage;
+    platform::setMessageSink([&](const platform::Message& message) {
+        messages.push_back(message.text);
+        listedAtMessage = result.out;
+    });
+    result.status = xbn::runTool({"list", theme}, out, err);
+
+    EXPECT_EQ(result.status, 1);
+    const QString listed = "1 5x4 corner 3x2\n2 2x9 corner 7x6\n";
+    EXPECT_EQ(result.out, listed);
+    EXPECT_EQ(listedAtMessage, listed);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith("Error Loading this Theme File! \r\nInvalid picture"));
+}
+
+TEST_F(XbnTest, ListsARecordAfterABitmapThatDeclaresTooManyBytes)
+{
+    QByteArray overstated = themetest::patternBitmap(6, 5, 1);
+    themetest::putU32(overstated, 2, static_cast<std::uint32_t>(overstated.size() + 4));
+    const QString theme =
+        write("overstated.xbn",
+              themetest::themeFile(themetest::record(4, 4, overstated) +
+                                   themetest::record(3, 3, themetest::patternBitmap(7, 2, 2)) +
+                                   themetest::record(2, 2, themetest::patternBitmap(3, 8, 3))));
+    const ToolRun listed = run({"list", theme});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out, "1 6x5 corner 4x4\n2 7x2 corner 3x3\n3 3x8 corner 2x2\n");
+    EXPECT_TRUE(messages.empty());
+}
+
 // Pixels holding a record's pattern, corner sizes and "BM", would mislead the loader's
 // scan in any image but the first: pack refuses to write such a theme.
 TEST_F(XbnTest, PackRefusesImagesThatWouldNotReadBack)

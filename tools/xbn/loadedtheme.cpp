@@ -9,50 +9,62 @@
 namespace xbn {
 namespace {
 
-// Passes the loader's messages on to the installed sink and notes that one came.
-class FailureWatch {
+// Holds back the loader's message while it is installed, so that it can be shown after
+// what the load did bring.
+class FailureCatch {
 public:
-    FailureWatch()
+    FailureCatch()
     {
-        m_previous = platform::setMessageSink({});
-        platform::setMessageSink([this](const platform::Message& message) {
-            m_failed = true;
-            if (m_previous)
-                m_previous(message);
-            else
-                platform::writeMessageToStandardError(message);
-        });
+        m_previous = platform::setMessageSink(
+            [this](const platform::Message& message) { m_failure = message; });
     }
-    ~FailureWatch() { platform::setMessageSink(std::move(m_previous)); }
-    FailureWatch(const FailureWatch&) = delete;
-    FailureWatch& operator=(const FailureWatch&) = delete;
+    ~FailureCatch() { platform::setMessageSink(std::move(m_previous)); }
+    FailureCatch(const FailureCatch&) = delete;
+    FailureCatch& operator=(const FailureCatch&) = delete;
 
-    bool failed() const { return m_failed; }
+    const std::optional<platform::Message>& failure() const { return m_failure; }
 
 private:
     platform::MessageSink m_previous;
-    bool m_failed = false;
+    std::optional<platform::Message> m_failure;
 };
 
 } // namespace
 
-LoadedTheme loadTheme(const QString& path)
+LoadedTheme loadThemeUpToFailure(const QString& path)
 {
     if (!QFileInfo(path).isFile())
         throw ToolError(QStringLiteral("%1: no such file").arg(path));
     LoadedTheme theme;
     {
-        FailureWatch watch;
+        FailureCatch caught;
         basGeneral::LoadThemeFile(path, theme.pictures);
-        if (watch.failed())
-            throw ToolError(QString(), ToolError::Kind::AlreadyReported);
+        theme.failure = caught.failure();
     }
-    if (theme.imageCount() < 1)
-        throw ToolError(QStringLiteral("%1: holds no images").arg(path));
+    // A failure after the list grew leaves one empty element at its end.
+    if (theme.pictures.size() > 1 && !theme.pictures.back())
+        theme.pictures.pop_back();
     for (std::size_t k = 0; k < theme.pictures.size(); ++k) {
         theme.cornerWidths.push_back(basGeneral::CornerWidth[k]);
         theme.cornerHeights.push_back(basGeneral::CornerHeight[k]);
     }
+    return theme;
+}
+
+void requireWholeTheme(const LoadedTheme& theme, const QString& path)
+{
+    if (theme.failure) {
+        platform::showMessage(*theme.failure);
+        throw ToolError(QString(), ToolError::Kind::AlreadyReported);
+    }
+    if (theme.imageCount() < 1)
+        throw ToolError(QStringLiteral("%1: holds no images").arg(path));
+}
+
+LoadedTheme loadTheme(const QString& path)
+{
+    LoadedTheme theme = loadThemeUpToFailure(path);
+    requireWholeTheme(theme, path);
     return theme;
 }
 
