@@ -13,6 +13,8 @@ esac
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           libxkbcommon-dev fonts-dejavu-core fonts-comfortaa)
 [ "$mode" = test ] && packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick)
+# CI's sanitizer and fuzzing runs: clang with its libFuzzer and sanitizer runtimes.
+[ "$mode" = test ] && packages+=(clang libclang-rt-14-dev ccache)
 
 missing=()
 for p in "${packages[@]}"; do
