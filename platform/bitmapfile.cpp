@@ -138,9 +138,14 @@ void checkDimensions(const BitmapHeader& header, std::int64_t maxPixels)
     const QString size = QStringLiteral("%1 × %2 pixels").arg(header.width).arg(header.height);
     if (header.width <= 0 || header.height == 0)
         reject(QStringLiteral("a bitmap of %1 holds no image").arg(size));
-    if (header.width > kMaxBitmapSide || header.rows() > kMaxBitmapSide ||
-        header.width * header.rows() > maxPixels)
-        reject(QStringLiteral("a bitmap of %1 is too large").arg(size));
+    if (header.width > kMaxBitmapSide || header.rows() > kMaxBitmapSide)
+        reject(QStringLiteral("a bitmap of %1 is too large: a side may have at most %2 pixels")
+                   .arg(size)
+                   .arg(kMaxBitmapSide));
+    if (header.width * header.rows() > maxPixels)
+        reject(QStringLiteral("a bitmap of %1 is too large: it may have at most %2 pixels")
+                   .arg(size)
+                   .arg(maxPixels));
 }
 
 void checkBitFieldMasks(QByteArrayView file, const BitmapHeader& header)

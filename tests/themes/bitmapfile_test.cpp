@@ -224,14 +224,15 @@ TEST(LoadPicture, RejectsTruncatedOrMalformedDataSayingWhatIsWrong)
              putU32(f, 18, 100000);
              putU32(f, 22, 100000);
          },
-         "too large"},
-        {"most negative height", [](QByteArray& f) { putU32(f, 22, 0x80000000); }, "too large"},
+         "too large: a side may have at most 32767 pixels"},
+        {"most negative height", [](QByteArray& f) { putU32(f, 22, 0x80000000); },
+         "too large: a side may have at most 32767 pixels"},
         {"400 million pixels",
          [](QByteArray& f) {
              putU32(f, 18, 20000);
              putU32(f, 22, 20000);
          },
-         "too large"},
+         "too large: it may have at most 16777216 pixels"},
         {"run-length 24 bits", [](QByteArray& f) { putU32(f, 30, 1); },
          "compression 1 does not go with 24"},
         {"embedded image", [](QByteArray& f) { putU32(f, 30, 4); }, "compression 4"},
