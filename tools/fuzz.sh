@@ -22,6 +22,7 @@ mkdir -p "$corpus/themeloader" "$corpus/formfile" "$findings"
 cp build/default/app/themes/*.xbn "$corpus/themeloader/"
 cp build/default/resources/artwork/form1.vform "$corpus/formfile/"
 
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp"
 fuzz() {
   local name=$1 dict=$2
   echo "Fuzzing $name for $seconds s"
