@@ -186,6 +186,14 @@ std::int32_t int32Member(const QJsonObject& object, const char* key, const QStri
                                       std::numeric_limits<std::int32_t>::max()));
 }
 
+// A control's width or height: twips in a signed 16-bit value, as on the platform the
+// stored sets come from, so no form asks for a control too large to draw.
+std::int32_t controlSizeMember(const QJsonObject& object, const char* key, const QString& where)
+{
+    return std::int32_t(wholeNumberOf(member(object, key, where), key, where, 0,
+                                      std::numeric_limits<std::int16_t>::max()));
+}
+
 QJsonObject objectOf(const QJsonValue& value, const QString& where)
 {
     if (!value.isObject())
@@ -295,8 +303,8 @@ StoredControl controlFromJson(const QJsonObject& json, const QString& where)
     const QString named = QStringLiteral("control \"%1\"").arg(control.name);
     control.left = int32Member(json, "left", named);
     control.top = int32Member(json, "top", named);
-    control.width = int32Member(json, "width", named);
-    control.height = int32Member(json, "height", named);
+    control.width = controlSizeMember(json, "width", named);
+    control.height = controlSizeMember(json, "height", named);
     control.extentX = int32Member(json, "extentX", named);
     control.extentY = int32Member(json, "extentY", named);
     for (const QJsonValue& entry : arrayMember(json, "properties", named)) {

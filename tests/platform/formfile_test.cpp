@@ -182,6 +182,8 @@ TEST(FormFile, RefusesTextThatIsNoForm)
         {"a control without a name", replaced("\"name\": \"Display1\"", "\"nom\": \"Display1\"")},
         {"a position that is no number", replaced("\"left\": -15", "\"left\": \"-15\"")},
         {"a font weight out of range", replaced("\"weight\": 700", "\"weight\": 7000")},
+        {"a control too wide to draw", replaced("\"width\": 1215", "\"width\": 300000")},
+        {"a control of negative height", replaced("\"height\": 330", "\"height\": -330")},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(errorNumberOf([&] { platform::formFromText(c.text); }),
