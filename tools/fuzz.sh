@@ -26,7 +26,7 @@ export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp"
 fuzz() {
   local name=$1 dict=$2
   echo "Fuzzing $name for $seconds s"
-  "build/fuzz/fuzz/${name}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  "build/fuzz/fuzz/${name}_fuzz" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
     -dict="$dict" -artifact_prefix="$findings/$name-" -print_final_stats=1 "$corpus/$name"
 }
 fuzz themeloader fuzz/theme.dict
