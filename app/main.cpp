@@ -28,7 +28,7 @@ int main(int argc, char** argv)
         return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
-    QApplication::setDesktopFileName(QStringLiteral("vantrel"));
+    QApplication::setDesktopFileName(QStringLiteral(VANTREL_APP_ID));
     app::installFontSubstitutes();
     app::Form1 form;
     platform::traceFirstPaint(form);

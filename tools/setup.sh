@@ -13,6 +13,7 @@ esac
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           libxkbcommon-dev fonts-dejavu-core fonts-comfortaa)
 [ "$mode" = test ] && packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick)
+[ "$mode" = test ] && packages+=(appstream desktop-file-utils)
 
 missing=()
 for p in "${packages[@]}"; do
