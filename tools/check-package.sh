@@ -4,10 +4,10 @@
 # display, and starts it from its desktop entry's Exec line on a virtual X display,
 # saving a screenshot.
 #
-#   tools/check-package.sh [PACKAGE-FOLDER] [OUTPUT-FOLDER]
+#   tools/check-package.sh [PACKAGE-FOLDER] [OUTPUT-FOLDER] [DISPLAY-NUMBER]
 #
 # PACKAGE-FOLDER defaults to build/package/packages (tools/setup.sh package writes it),
-# OUTPUT-FOLDER to shots/. Needs lintian, xvfb, xdotool, x11-utils and imagemagick. Fails
+# OUTPUT-FOLDER to shots/, DISPLAY-NUMBER to the first free one from 99. Needs lintian, xvfb, xdotool, x11-utils and imagemagick. Fails
 # on a lintian error, when the installed finder does not answer --lookup, or when its
 # desktop entry does not open the 443 × 568 window.
 set -euo pipefail
@@ -51,7 +51,7 @@ command_line=$(sed -n 's/^Exec=//p' "$entry" | head -n 1)
 command_line=${command_line//%[fFuUick]/}
 echo "desktop entry $entry starts: $command_line"
 
-display=99
+display=${3:-99}
 while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
 export DISPLAY=":${display}"
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp &
