@@ -1,14 +1,34 @@
+#include "app/commandline.h"
 #include "app/fontsubstitutes.h"
 #include "app/form1.h"
 #include "platform/firstpainttrace.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+
+// Options are answered before the window's application exists, so that the program
+// answers over ssh or in a script without a display.
+std::optional<int> answerFromTerminal(int& argc, char** argv)
+{
+    if (argc <= 1)
+        return std::nullopt;
+    QCoreApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return app::answerCommandLine(QCoreApplication::arguments(), out, err);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    if (const auto status = answerFromTerminal(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
-    QApplication::setDesktopFileName(QStringLiteral("vantrel"));
+    QApplication::setDesktopFileName(QStringLiteral(VANTREL_APP_ID));
     app::installFontSubstitutes();
     app::Form1 form;
     platform::traceFirstPaint(form);

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, then starts the program ("run") or runs every
-# test headless ("test"). Safe to run again: a second run only rebuilds what changed.
+# Installs what is missing, builds, then starts the program ("run"), runs every
+# test headless ("test") or builds the Debian packages from a release build ("package").
+# Safe to run again: a second run only rebuilds what changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-}
 case "$mode" in
-  run|test) ;;
-  *) echo "usage: tools/setup.sh run|test" >&2; exit 2 ;;
+  run|test|package) ;;
+  *) echo "usage: tools/setup.sh run|test|package" >&2; exit 2 ;;
 esac
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
@@ -15,6 +16,8 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plug
 [ "$mode" = test ] && packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick)
 # CI's sanitizer and fuzzing runs: clang with its libFuzzer and sanitizer runtimes.
 [ "$mode" = test ] && packages+=(clang libclang-rt-14-dev ccache)
+[ "$mode" = test ] && packages+=(appstream desktop-file-utils)
+[ "$mode" = package ] && packages+=(dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,6 +36,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 jobs=$(nproc)
+if [ "$mode" = package ]; then
+  CMAKE_BUILD_PARALLEL_LEVEL=$jobs exec cmake --workflow --preset package
+fi
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
 

@@ -12,6 +12,9 @@ void listCommand(const QStringList& arguments, QTextStream& out);
 void extractCommand(const QStringList& arguments, QTextStream& out);
 void renderCommand(const QStringList& arguments, QTextStream& out);
 
+// The commands and their arguments, as the tool's help shows them.
+QString commandSummary();
+
 // Runs the command named first; returns the exit status: 0 done, 1 a bad or unreadable
 // file, 2 bad arguments. Errors go to err as one line each.
 int runTool(const QStringList& arguments, QTextStream& out, QTextStream& err);

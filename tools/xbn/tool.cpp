@@ -8,13 +8,18 @@
 namespace xbn {
 namespace {
 
-const char kUsage[] =
-    "usage: xbn pack OUT.xbn [--corner WxH] [--keep-depth] IMAGE[@WxH]...\n"
-    "       xbn list THEME\n"
-    "       xbn extract THEME DIR\n"
-    "       xbn render THEME STYLE WxH OUT.png [--background RRGGBB]\n"
+const char kCommandSummary[] =
+    "Packs images into .xbn theme files, lists, extracts and renders them.\n"
+    "\n"
+    "Commands:\n"
+    "  xbn pack OUT.xbn [--corner WxH] [--keep-depth] IMAGE[@WxH]...\n"
+    "  xbn list THEME\n"
+    "  xbn extract THEME DIR\n"
+    "  xbn render THEME STYLE WxH OUT.png [--background RRGGBB]\n"
+    "\n"
+    "Style k of a theme is its images 3k+1 (normal), 3k+2 (hover) and 3k+3 (pressed).\n"
     "Corner sizes are in pixels (default 5x5; the height 1 to 255, the width 0 to 255).\n"
-    "pack stores every image as a 24-bit bitmap; --keep-depth keeps bitmap files as they are.\n";
+    "pack stores every image as a 24-bit bitmap; --keep-depth keeps bitmap files as they are.";
 
 using Command = std::function<void(const QStringList&, QTextStream&)>;
 
@@ -38,14 +43,15 @@ int report(QTextStream& err, const QString& message, int status)
 
 } // namespace
 
+QString commandSummary()
+{
+    return QString::fromLatin1(kCommandSummary);
+}
+
 int runTool(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     if (arguments.isEmpty())
         return report(err, QStringLiteral("no command given; try \"xbn --help\""), 2);
-    if (arguments[0] == QLatin1String("--help") || arguments[0] == QLatin1String("-h")) {
-        out << kUsage;
-        return 0;
-    }
     const auto command = commands().find(arguments[0]);
     if (command == commands().end())
         return report(
