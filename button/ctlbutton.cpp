@@ -105,7 +105,7 @@ void ctlButton::handleResize()
 void ctlButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_surface.image());
+    painter.drawImage(0, 0, m_surface.deviceImage());
 }
 
 void ctlButton::resizeEvent(QResizeEvent* /*event*/)

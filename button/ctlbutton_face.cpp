@@ -38,6 +38,7 @@ void ctlButton::Draw(bool Down, std::int16_t lngState)
 
 void ctlButton::drawStateFace(bool Down, std::int16_t lngState)
 {
+    m_surface.setDevicePixelRatio(devicePixelRatioF());
     m_surface.setSize(size());
     if (!m.PicState1) {
         m.FaceState = lngState == 1 || lngState == 2 ? lngState : std::int16_t{0};
