@@ -30,11 +30,16 @@ constexpr Placement kLabel2{720, 960, 1215, 975};
 
 constexpr std::int16_t kScrollRateMilliseconds = 150;
 
+// The window's sizes, also drawn with more pixels for screens of higher device pixel ratio.
 QIcon finderIcon()
 {
     QIcon icon;
-    for (const int size : artwork::kWindowIconSizes)
+    for (const int size : artwork::kWindowIconSizes) {
         icon.addPixmap(QPixmap::fromImage(artwork::image(artwork::iconFile(size))));
+        for (const qreal ratio : artwork::kDrawnRatios)
+            icon.addPixmap(QPixmap::fromImage(
+                artwork::image(artwork::ratioFile(artwork::iconFile(size), ratio))));
+    }
     return icon;
 }
 
@@ -66,7 +71,7 @@ void endProgram()
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_background(artwork::image(QString::fromLatin1(artwork::kBackgroundFile)))
+    , m_background(QString::fromLatin1(artwork::kBackgroundFile))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
@@ -144,7 +149,8 @@ void Form1::setPictureVisible(int index, bool visible)
 {
     QLabel* picture = m_pictures[static_cast<std::size_t>(index)];
     if (visible && picture->pixmap().isNull())
-        picture->setPixmap(QPixmap::fromImage(artwork::image(artwork::icPictureFile(index + 1))));
+        picture->setPixmap(QPixmap::fromImage(
+            artwork::image(artwork::icPictureFile(index + 1), picture->devicePixelRatioF())));
     picture->setVisible(visible);
 }
 
@@ -158,7 +164,7 @@ void Form1::showAbout()
 void Form1::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_background);
+    painter.drawImage(0, 0, m_background.forRatio(devicePixelRatioF()));
 }
 
 } // namespace app

@@ -11,9 +11,9 @@ LinkArea::LinkArea(QWidget* parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
-    setCursor(
-        platform::cursorFromPicture(artwork::image(QString::fromLatin1(artwork::kHandCursorFile)),
-                                    artwork::kHandCursorHotSpot));
+    setCursor(platform::cursorFromPicture(
+        artwork::image(QString::fromLatin1(artwork::kHandCursorFile), devicePixelRatioF()),
+        artwork::kHandCursorHotSpot));
 }
 
 void LinkArea::mousePressEvent(QMouseEvent* event)
