@@ -62,6 +62,22 @@ QLabel* makePicture(QWidget* parent, int group)
     return picture;
 }
 
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A shown IC picture tells assistive technology what it shows: the marking as its name,
+// the models that share the IC as its description.
+void describeIcPicture(QLabel& picture, const IcGroup& group)
+{
+    QStringList members;
+    for (const std::string_view model : group.members)
+        members << latin1(model);
+    picture.setAccessibleName(latin1(group.marking));
+    picture.setAccessibleDescription(members.join(QStringLiteral(", ")));
+}
+
 void endProgram()
 {
     QCoreApplication::exit(0);
@@ -110,9 +126,13 @@ void Form1::createControls(const platform::StoredForm& storedSets)
 
     m_label1 = new LinkArea(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setAccessibleName(QStringLiteral("GSM and CDMA forum"));
+    m_label1->setAccessibleDescription(forumPage().toString());
     place(*m_label1, kLabel1);
     m_label2 = new LinkArea(this);
     m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setAccessibleName(QStringLiteral("Web site home page"));
+    m_label2->setAccessibleDescription(siteHomePage().toString());
     place(*m_label2, kLabel2);
 }
 
@@ -148,9 +168,11 @@ void Form1::lookUpModelBoxText()
 void Form1::setPictureVisible(int index, bool visible)
 {
     QLabel* picture = m_pictures[static_cast<std::size_t>(index)];
-    if (visible && picture->pixmap().isNull())
+    if (visible && picture->pixmap().isNull()) {
         picture->setPixmap(QPixmap::fromImage(
             artwork::image(artwork::icPictureFile(index + 1), picture->devicePixelRatioF())));
+        describeIcPicture(*picture, icGroups()[static_cast<std::size_t>(index)]);
+    }
     picture->setVisible(visible);
 }
 

@@ -1,5 +1,6 @@
 #include "app/linkarea.h"
 
+#include "app/linkarea_accessible.h"
 #include "platform/picturecursor.h"
 #include "resources/artwork.h"
 
@@ -11,6 +12,7 @@ LinkArea::LinkArea(QWidget* parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    installLinkAreaAccessibility();
     setCursor(platform::cursorFromPicture(
         artwork::image(QString::fromLatin1(artwork::kHandCursorFile), devicePixelRatioF()),
         artwork::kHandCursorHotSpot));
