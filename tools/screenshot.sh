@@ -140,4 +140,7 @@ fi
 if [ "$border" != 0 ]; then
   echo "window has a border of ${border}" >&2; status=1
 fi
+
+# The same window on screens of device pixel ratio 1, 1.5 and 2.
+XVFB_DISPLAY=$((display + 1)) tools/scaledshots.sh "$program" "$out" || status=1
 exit $status
