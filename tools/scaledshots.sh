@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Runs the real program on a virtual X display at Qt scale factors 1, 1.5 and 2, as on
-# ordinary and high-resolution screens, and saves the window at rest and with a model's IC
-# picture shown and Exit hovered, for each factor:
+# ordinary and high-resolution screens, and saves the window at rest, with a model's IC
+# picture shown and Exit hovered, and with the about card open, for each factor:
 #
 #   tools/scaledshots.sh [PROGRAM] [OUTPUT-FOLDER]
 #
 # PROGRAM defaults to build/default/app/vantrel, OUTPUT-FOLDER to shots/. The display
 # number is the first free one from XVFB_DISPLAY (default 99). Needs xvfb, xdotool,
 # x11-utils and imagemagick. Fails when a window is not 443 × 568 logical pixels at its
-# factor, or when typing a model does not show its picture.
+# factor, when typing a model does not show its picture, or when About does not open the
+# about window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -55,6 +56,15 @@ for factor in 1 1.5 2; do
   sleep 0.3
   xdotool key --window "$window" ctrl+a
   xdotool type --window "$window" --delay 80 6220c
+  # The about card over the window; a click anywhere on it closes it.
+  xdotool mousemove --window "$window" "$(device 296)" "$(device 395)" click 1
+  sleep 1
+  import -window root "$out/scaled-${factor}x-about.png"
+  echo "saved $out/scaled-${factor}x-about.png"
+  if ! xdotool search --onlyvisible --name '^Form2' >/dev/null; then
+    echo "factor $factor: the about window did not open" >&2; status=1
+  fi
+  xdotool mousemove "$((screen_w / 2))" "$((screen_h / 2))" click 1
   xdotool mousemove --window "$window" "$(device 384)" "$(device 395)"
   sleep 0.5
   import -window "$window" "$out/scaled-${factor}x-6220c.png"

@@ -5,7 +5,8 @@
 #
 #   tools/screenshot.sh [PROGRAM] [OUTPUT-FOLDER]
 #
-# PROGRAM defaults to build/default/app/vantrel, OUTPUT-FOLDER to shots/. Needs xvfb,
+# PROGRAM defaults to build/default/app/vantrel, OUTPUT-FOLDER to shots/. The display
+# number is the first free one from XVFB_DISPLAY (default 99). Needs xvfb,
 # xdotool, x11-utils and imagemagick. Prints the window's geometry and fails when the
 # window is not 443 × 568, borderless and centred on the 1024 × 768 screen, when typing
 # does not show the expected IC picture (compared with the build's own artwork), or when
@@ -22,7 +23,7 @@ mkdir -p "$out"
 scratch=$(mktemp -d)
 status=0
 
-display=99
+display=${XVFB_DISPLAY:-99}
 while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
 export DISPLAY=":${display}"
 
@@ -141,6 +142,10 @@ if [ "$border" != 0 ]; then
   echo "window has a border of ${border}" >&2; status=1
 fi
 
-# The same window on screens of device pixel ratio 1, 1.5 and 2.
-XVFB_DISPLAY=$((display + 1)) tools/scaledshots.sh "$program" "$out" || status=1
+# The same window on screens of device pixel ratio 1, 1.5 and 2, on the same display
+# number once this display has ended.
+cleanup
+trap - EXIT
+wait "$xvfb_pid" 2>/dev/null || true
+XVFB_DISPLAY=$display tools/scaledshots.sh "$program" "$out" || status=1
 exit $status
