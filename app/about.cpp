@@ -23,8 +23,8 @@ QRegion nonKeyPixels(const QImage& card)
 
 about::about(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_card(artwork::image(QString::fromLatin1(artwork::kAboutCardFile)))
-    , m_opaquePart(nonKeyPixels(m_card))
+    , m_card(QString::fromLatin1(artwork::kAboutCardFile))
+    , m_opaquePart(nonKeyPixels(artwork::image(QString::fromLatin1(artwork::kAboutCardFile))))
 {
     setWindowTitle(QStringLiteral("Form2"));
     setFixedSize(kWidth, kHeight);
@@ -49,7 +49,7 @@ void about::makeLayered()
 void about::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_card);
+    painter.drawImage(0, 0, m_card.forRatio(devicePixelRatioF()));
 }
 
 void about::mousePressEvent(QMouseEvent*)

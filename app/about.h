@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/screenartwork.h"
+
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
@@ -27,8 +29,8 @@ protected:
 private:
     void makeLayered();
 
-    QImage m_card;
-    QRegion m_opaquePart; // every pixel of the card that is not pure black
+    ScreenArtwork m_card;
+    QRegion m_opaquePart; // every logical pixel of the card that is not pure black
 };
 
 } // namespace app

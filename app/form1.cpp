@@ -30,11 +30,16 @@ constexpr Placement kLabel2{720, 960, 1215, 975};
 
 constexpr std::int16_t kScrollRateMilliseconds = 150;
 
+// The window's sizes, also drawn with more pixels for screens of higher device pixel ratio.
 QIcon finderIcon()
 {
     QIcon icon;
-    for (const int size : artwork::kWindowIconSizes)
+    for (const int size : artwork::kWindowIconSizes) {
         icon.addPixmap(QPixmap::fromImage(artwork::image(artwork::iconFile(size))));
+        for (const qreal ratio : artwork::kDrawnRatios)
+            icon.addPixmap(QPixmap::fromImage(
+                artwork::image(artwork::ratioFile(artwork::iconFile(size), ratio))));
+    }
     return icon;
 }
 
@@ -57,6 +62,22 @@ QLabel* makePicture(QWidget* parent, int group)
     return picture;
 }
 
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A shown IC picture tells assistive technology what it shows: the marking as its name,
+// the models that share the IC as its description.
+void describeIcPicture(QLabel& picture, const IcGroup& group)
+{
+    QStringList members;
+    for (const std::string_view model : group.members)
+        members << latin1(model);
+    picture.setAccessibleName(latin1(group.marking));
+    picture.setAccessibleDescription(members.join(QStringLiteral(", ")));
+}
+
 void endProgram()
 {
     QCoreApplication::exit(0);
@@ -66,7 +87,7 @@ void endProgram()
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_background(artwork::image(QString::fromLatin1(artwork::kBackgroundFile)))
+    , m_background(QString::fromLatin1(artwork::kBackgroundFile))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
@@ -105,9 +126,13 @@ void Form1::createControls(const platform::StoredForm& storedSets)
 
     m_label1 = new LinkArea(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setAccessibleName(QStringLiteral("GSM and CDMA forum"));
+    m_label1->setAccessibleDescription(forumPage().toString());
     place(*m_label1, kLabel1);
     m_label2 = new LinkArea(this);
     m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->setAccessibleName(QStringLiteral("Web site home page"));
+    m_label2->setAccessibleDescription(siteHomePage().toString());
     place(*m_label2, kLabel2);
 }
 
@@ -143,8 +168,11 @@ void Form1::lookUpModelBoxText()
 void Form1::setPictureVisible(int index, bool visible)
 {
     QLabel* picture = m_pictures[static_cast<std::size_t>(index)];
-    if (visible && picture->pixmap().isNull())
-        picture->setPixmap(QPixmap::fromImage(artwork::image(artwork::icPictureFile(index + 1))));
+    if (visible && picture->pixmap().isNull()) {
+        picture->setPixmap(QPixmap::fromImage(
+            artwork::image(artwork::icPictureFile(index + 1), picture->devicePixelRatioF())));
+        describeIcPicture(*picture, icGroups()[static_cast<std::size_t>(index)]);
+    }
     picture->setVisible(visible);
 }
 
@@ -158,7 +186,7 @@ void Form1::showAbout()
 void Form1::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_background);
+    painter.drawImage(0, 0, m_background.forRatio(devicePixelRatioF()));
 }
 
 } // namespace app

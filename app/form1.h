@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/catalogue.h"
+#include "app/screenartwork.h"
 
 #include <QImage>
 #include <QWidget>
@@ -47,7 +48,7 @@ private:
     void showAbout();
     void setPictureVisible(int index, bool visible) override;
 
-    QImage m_background;
+    ScreenArtwork m_background;
     ModelBox* m_combo1 = nullptr;
     std::array<ctlButton*, 5> m_buttons{};
     std::array<QLabel*, kIcGroupCount> m_pictures{};

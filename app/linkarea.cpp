@@ -1,5 +1,6 @@
 #include "app/linkarea.h"
 
+#include "app/linkarea_accessible.h"
 #include "platform/picturecursor.h"
 #include "resources/artwork.h"
 
@@ -11,9 +12,10 @@ LinkArea::LinkArea(QWidget* parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
-    setCursor(
-        platform::cursorFromPicture(artwork::image(QString::fromLatin1(artwork::kHandCursorFile)),
-                                    artwork::kHandCursorHotSpot));
+    installLinkAreaAccessibility();
+    setCursor(platform::cursorFromPicture(
+        artwork::image(QString::fromLatin1(artwork::kHandCursorFile), devicePixelRatioF()),
+        artwork::kHandCursorHotSpot));
 }
 
 void LinkArea::mousePressEvent(QMouseEvent* event)

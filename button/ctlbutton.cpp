@@ -2,6 +2,7 @@
 
 #include "button/buttonhost.h"
 #include "button/captionlabel.h"
+#include "button/ctlbutton_accessible.h"
 #include "button/keycode.h"
 #include "platform/eventpump.h"
 #include "platform/runtimeerror.h"
@@ -37,6 +38,7 @@ ctlButton::ctlButton(QWidget* parent)
     connect(tmr_focus, &platform::Timer::tick, this, &ctlButton::tmr_focus_Timer);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    button::installAccessibility();
 }
 
 ctlButton::~ctlButton() = default;
@@ -105,7 +107,7 @@ void ctlButton::handleResize()
 void ctlButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_surface.image());
+    painter.drawImage(0, 0, m_surface.deviceImage());
 }
 
 void ctlButton::resizeEvent(QResizeEvent* /*event*/)

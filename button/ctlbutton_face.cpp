@@ -2,6 +2,7 @@
 #include "button/captionlabel.h"
 #include "button/ctlbutton.h"
 #include "button/facelayout.h"
+#include "platform/eventpump.h"
 #include "platform/units.h"
 #include "skin/busyguard.h"
 
@@ -20,6 +21,10 @@ constexpr double kOnePixel = platform::kTwipsPerPixel;
 
 void ctlButton::Draw(bool Down, std::int16_t lngState)
 {
+    // The busy guard pumps events. Pointer and key input waits until the face is drawn:
+    // a press handled inside the redraw of a move or of a focus change would be covered
+    // by that face, or its release handled before it, and the click lost.
+    const platform::UserInputHold hold;
     try {
         basGeneral::WaitWhileBusy(2, false, QStringLiteral("Draw"));
         {
@@ -38,6 +43,7 @@ void ctlButton::Draw(bool Down, std::int16_t lngState)
 
 void ctlButton::drawStateFace(bool Down, std::int16_t lngState)
 {
+    m_surface.setDevicePixelRatio(devicePixelRatioF());
     m_surface.setSize(size());
     if (!m.PicState1) {
         m.FaceState = lngState == 1 || lngState == 2 ? lngState : std::int16_t{0};

@@ -1,6 +1,7 @@
 #include "marquee/display.h"
 
 #include "marquee/cellsizing.h"
+#include "marquee/display_accessible.h"
 #include "marquee/glyphtable.h"
 #include "marquee/ledpalette.h"
 #include "marquee/scrollline.h"
@@ -65,6 +66,7 @@ Display::Display(QWidget* parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     resize(0, 0);
     connect(&m_tmrScroll, &platform::Timer::tick, this, &Display::scrollStep);
+    makeAccessible(*this);
 }
 
 void Display::setColor(std::int32_t aColor)

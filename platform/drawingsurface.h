@@ -15,6 +15,11 @@ namespace platform {
 // A control's persistent drawing surface: what is drawn on it stays until the surface is
 // cleared or given a new background picture, and the control shows it as it is. Positions
 // are in twips; the pixels underneath are the image that skin routines draw on.
+//
+// On a screen with more device pixels than logical ones the surface also keeps the face as
+// the screen shows it: the same pixels enlarged without blending, with the text printed
+// at the screen's own resolution, so captions stay sharp while every pixel rule holds in
+// logical pixels.
 class DrawingSurface {
 public:
     // Keeps the content's top-left part; new pixels take the background colour.
@@ -57,12 +62,26 @@ public:
     // A new picture of the current content.
     PicturePtr snapshot() const;
 
-    // The pixels themselves, for routines that draw on them directly.
+    // The screen's device pixels per logical pixel. Changing it redraws the shown face from
+    // the logical pixels, text included, until the next print.
+    void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return m_ratio; }
+    // The face as the screen shows it: the logical image itself at ratio 1, otherwise an
+    // image of the device's resolution that carries the ratio.
+    const QImage& deviceImage() const { return isEnlarged() ? m_device : m_image; }
+
+    // The pixels themselves, for routines that draw on them directly; the shown face
+    // follows such drawing at the next clearing or background picture.
     QImage& image() { return m_image; }
     const QImage& image() const { return m_image; }
 
 private:
     void paintBackground();
+    bool isEnlarged() const { return m_ratio != 1.0; }
+    void enlargeWhole();
+    // Draws on the logical pixels and, enlarged, on the shown face: the drawing goes on a
+    // transparent layer whose enlargement is laid over the face.
+    template <typename Drawing> void drawOnBoth(Drawing draw);
 
     QImage m_image;
     PicturePtr m_picture;
@@ -70,6 +89,8 @@ private:
     ColourValue m_foreColour = kButtonText;
     QFont m_font;
     QPointF m_current;
+    qreal m_ratio = 1.0;
+    QImage m_device;
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "resources/aboutcard.h"
 
 #include "resources/artworkfont.h"
+#include "resources/canvas.h"
 #include "resources/handsetdrawing.h"
 
 #include <QLinearGradient>
@@ -47,11 +48,11 @@ void drawBadge(QPainter& painter)
 }
 
 // A few exactly black pixels in the camera lens.
-void markLens(QImage& card)
+void markLens(QPainter& painter)
 {
     const QPoint centre = sliderPhoneLens(kPhone).center().toPoint();
-    for (const QPoint offset : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
-        card.setPixel(centre + offset, qRgb(0, 0, 0));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(QRect(centre, QSize(2, 2)), QColor(0, 0, 0));
 }
 
 void drawTexts(QPainter& painter)
@@ -81,17 +82,17 @@ void drawTexts(QPainter& painter)
 
 } // namespace
 
-QImage drawAboutCard()
+QImage drawAboutCard(qreal ratio)
 {
-    QImage card(kAboutCardWidth, kAboutCardHeight, QImage::Format_RGB32);
+    QImage card = canvas(QSize(kAboutCardWidth, kAboutCardHeight), QImage::Format_RGB32, ratio);
     QPainter painter(&card);
     painter.setRenderHint(QPainter::TextAntialiasing);
     drawCard(painter);
     drawSliderPhone(painter, kPhone, QColor(60, 64, 72));
     drawBadge(painter);
     drawTexts(painter);
+    markLens(painter);
     painter.end();
-    markLens(card);
     return card.convertToFormat(QImage::Format_RGB888);
 }
 

@@ -11,6 +11,7 @@ inline constexpr int kAboutCardHeight = 281;
 
 // The card; its only pure black pixels sit in the phone's camera lens, where the
 // translucent window lets the desktop show through.
-QImage drawAboutCard();
+// Drawn for a device pixel ratio, the black pixels covering the same logical pixels.
+QImage drawAboutCard(qreal ratio = 1.0);
 
 } // namespace artwork

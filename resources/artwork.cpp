@@ -26,6 +26,21 @@ QImage image(const QString& file)
     return QImage(resourcePath(file));
 }
 
+QImage image(const QString& file, qreal ratio)
+{
+    qreal drawnFor = 1.0;
+    for (const qreal drawn : kDrawnRatios) {
+        drawnFor = drawn;
+        if (drawn >= ratio)
+            break;
+    }
+    if (ratio <= 1.0)
+        drawnFor = 1.0;
+    QImage picture = image(ratioFile(file, drawnFor));
+    picture.setDevicePixelRatio(drawnFor);
+    return picture;
+}
+
 QByteArray contents(const QString& file)
 {
     QFile resource(resourcePath(file));

@@ -35,8 +35,27 @@ inline QString iconFile(int size)
     return QStringLiteral("icon-%1.png").arg(size);
 }
 
+// The device pixel ratios above 1 that the code-drawn pictures are also supplied for.
+inline constexpr std::array<qreal, 2> kDrawnRatios{1.5, 2.0};
+
+// A picture's file at a device pixel ratio: "ic1@1.5x.png" for "ic1.png" at 1.5; the file
+// itself at ratio 1. These are always compressed PNG files ("background@2x.png"): only the
+// pictures of the common ratio are kept as plain bitmaps for a quick start.
+inline QString ratioFile(const QString& file, qreal ratio)
+{
+    if (ratio == 1.0)
+        return file;
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    return (dot < 0 ? file : file.left(dot)) + QStringLiteral("@%1x.png").arg(ratio);
+}
+
 // A supplied picture by its file name; a null image for a name that is not supplied.
 QImage image(const QString& file);
+
+// A supplied picture for a screen of the device pixel ratio: the one drawn for the nearest
+// ratio not below it (the largest for a larger screen), carrying the ratio it was drawn
+// for, so that it takes the same logical room at any ratio.
+QImage image(const QString& file, qreal ratio);
 
 // A supplied file's bytes; empty for a name that is not supplied.
 QByteArray contents(const QString& file);

@@ -2,6 +2,7 @@
 
 #include "resources/artworkfont.h"
 #include "resources/buttonskins.h"
+#include "resources/canvas.h"
 #include "resources/handsetdrawing.h"
 
 #include <QLinearGradient>
@@ -335,9 +336,9 @@ const std::vector<BackgroundStrip>& backgroundStrips()
     return strips;
 }
 
-QImage drawBackground()
+QImage drawBackground(qreal ratio)
 {
-    QImage image(kBackgroundWidth, kBackgroundHeight, QImage::Format_RGB32);
+    QImage image = canvas(QSize(kBackgroundWidth, kBackgroundHeight), QImage::Format_RGB32, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     drawTitleStrip(painter);

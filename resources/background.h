@@ -35,6 +35,7 @@ inline constexpr QRect kForumBanner{16, 430, 409, 61};
 inline constexpr QRect kMarqueeWell{16, 512, 416, 22};
 } // namespace painted
 
-QImage drawBackground();
+// Drawn for a device pixel ratio; at 1 the supplied 445 × 569 picture.
+QImage drawBackground(qreal ratio = 1.0);
 
 } // namespace artwork

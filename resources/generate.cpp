@@ -54,6 +54,26 @@ bool writeResourceList(const QDir& folder, const QStringList& files)
     return out.status() == QTextStream::Ok;
 }
 
+// The pictures drawn again for a screen with more device pixels than logical ones, so that
+// their type and curves are sharp there.
+bool saveForRatio(qreal ratio, const QDir& folder, QStringList& written)
+{
+    const auto file = [ratio](const QString& name) { return artwork::ratioFile(name, ratio); };
+    bool ok = save(artwork::drawBackground(ratio), folder,
+                   file(QString::fromLatin1(artwork::kBackgroundFile)), written) &&
+              save(artwork::drawAboutCard(ratio), folder,
+                   file(QString::fromLatin1(artwork::kAboutCardFile)), written) &&
+              save(artwork::drawHandCursor(ratio), folder,
+                   file(QString::fromLatin1(artwork::kHandCursorFile)), written);
+    for (const app::IcGroup& group : app::icGroups())
+        ok = ok && save(artwork::drawIcPicture(group, ratio), folder,
+                        file(artwork::icPictureFile(group.number)), written);
+    for (const int size : artwork::kWindowIconSizes)
+        ok = ok && save(artwork::drawIcon(qRound(size * ratio)), folder,
+                        file(artwork::iconFile(size)), written);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -81,6 +101,8 @@ int main(int argc, char** argv)
                         written);
     for (const int size : artwork::kIconSizes)
         ok = ok && save(artwork::drawIcon(size), folder, artwork::iconFile(size), written);
+    for (const qreal ratio : artwork::kDrawnRatios)
+        ok = ok && saveForRatio(ratio, folder, written);
     ok = ok && saveText(platform::formToText(artwork::form1StoredForm()), folder,
                         QString::fromLatin1(artwork::kForm1File), written);
     if (!ok || !writeResourceList(folder, written))

@@ -1,5 +1,7 @@
 #include "resources/handcursor.h"
 
+#include "resources/canvas.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -39,9 +41,9 @@ QPainterPath handOutline()
 
 } // namespace
 
-QImage drawHandCursor()
+QImage drawHandCursor(qreal ratio)
 {
-    QImage cursor(kHandCursorSize, kHandCursorSize, QImage::Format_ARGB32);
+    QImage cursor = canvas(QSize(kHandCursorSize, kHandCursorSize), QImage::Format_ARGB32, ratio);
     cursor.fill(Qt::transparent);
     QPainter painter(&cursor);
     // No antialiasing: a cursor of a few plain colours stays crisp at any depth.

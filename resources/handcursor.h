@@ -9,6 +9,7 @@ namespace artwork {
 
 inline constexpr int kHandCursorSize = 32;
 
-QImage drawHandCursor();
+// Drawn for a device pixel ratio; its hot spot stays kHandCursorHotSpot in logical pixels.
+QImage drawHandCursor(qreal ratio = 1.0);
 
 } // namespace artwork

@@ -1,6 +1,7 @@
 #include "resources/icpicture.h"
 
 #include "resources/artworkfont.h"
+#include "resources/canvas.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -107,9 +108,9 @@ MemberListLayout layoutMemberList(const app::IcGroup& group)
     return layout;
 }
 
-QImage drawIcPicture(const app::IcGroup& group)
+QImage drawIcPicture(const app::IcGroup& group, qreal ratio)
 {
-    QImage image(kIcPictureWidth, kIcPictureHeight, QImage::Format_RGB32);
+    QImage image = canvas(QSize(kIcPictureWidth, kIcPictureHeight), QImage::Format_RGB32, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     drawGroundAndFrame(painter);

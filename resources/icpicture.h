@@ -29,6 +29,7 @@ struct MemberListLayout {
 // the area; the type shrinks until every line fits.
 MemberListLayout layoutMemberList(const app::IcGroup& group);
 
-QImage drawIcPicture(const app::IcGroup& group);
+// Drawn for a device pixel ratio, laid out alike at every ratio.
+QImage drawIcPicture(const app::IcGroup& group, qreal ratio = 1.0);
 
 } // namespace artwork

@@ -5,7 +5,8 @@
 #
 #   tools/screenshot.sh [PROGRAM] [OUTPUT-FOLDER]
 #
-# PROGRAM defaults to build/default/app/vantrel, OUTPUT-FOLDER to shots/. Needs xvfb,
+# PROGRAM defaults to build/default/app/vantrel, OUTPUT-FOLDER to shots/. The display
+# number is the first free one from XVFB_DISPLAY (default 99). Needs xvfb,
 # xdotool, x11-utils and imagemagick. Prints the window's geometry and fails when the
 # window is not 443 × 568, borderless and centred on the 1024 × 768 screen, when typing
 # does not show the expected IC picture (compared with the build's own artwork), or when
@@ -22,7 +23,7 @@ mkdir -p "$out"
 scratch=$(mktemp -d)
 status=0
 
-display=99
+display=${XVFB_DISPLAY:-99}
 while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
 export DISPLAY=":${display}"
 
@@ -44,10 +45,9 @@ sleep 1
 
 shot() { import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
 
-# A click on a skinned button, with the press handled before the release comes: the
-# button pumps events as it is pressed, and a release already waiting then arrives first.
+# A click on a skinned button, as quick as a person's.
 click_button() {
-  xdotool mousemove --window "$window" "$1" "$2" sleep 0.2 mousedown 1 sleep 0.2 mouseup 1
+  xdotool mousemove --window "$window" "$1" "$2" click 1
 }
 
 # Compares the IC picture area of a shot (16, 216 in the window, 416 × 153) with the
@@ -140,4 +140,11 @@ fi
 if [ "$border" != 0 ]; then
   echo "window has a border of ${border}" >&2; status=1
 fi
+
+# The same window on screens of device pixel ratio 1, 1.5 and 2, on the same display
+# number once this display has ended.
+cleanup
+trap - EXIT
+wait "$xvfb_pid" 2>/dev/null || true
+XVFB_DISPLAY=$display tools/scaledshots.sh "$program" "$out" || status=1
 exit $status

@@ -4,8 +4,10 @@
 #include "resources/background.h"
 #include "resources/handcursor.h"
 #include "resources/icpicture.h"
+#include "support/devicepixels.h"
 
 #include <QFontMetrics>
+#include <QtMath>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -132,6 +134,80 @@ TEST(AboutCard, HasOnlyAHandfulOfPureBlackPixelsAllInsideThePhone)
     }
     EXPECT_GT(black, 0);
     EXPECT_LE(black, 16);
+}
+
+// The pictures drawn for screens of more device pixels, each with where its type lies.
+struct DrawnPicture {
+    const char* file;
+    QSize logical;
+    QRect text;
+};
+const DrawnPicture kDrawnPictures[] = {
+    {artwork::kBackgroundFile, {445, 569}, artwork::painted::kTitlePanel},
+    {artwork::kAboutCardFile, {400, 281}, {140, 62, 240, 52}},
+    {"ic1.png", {416, 154}, {0, 6, 416, 32}},
+    {"ic4.png", {416, 154}, {0, 6, 416, 32}},
+};
+
+TEST(ArtworkForRatios, IsSuppliedAtEachRatioWithTheSameLogicalSize)
+{
+    for (const DrawnPicture& picture : kDrawnPictures) {
+        for (const qreal ratio : artwork::kDrawnRatios) {
+            SCOPED_TRACE(std::string(picture.file) + " at " + std::to_string(ratio));
+            const QImage drawn = artwork::image(QString::fromLatin1(picture.file), ratio);
+            EXPECT_EQ(drawn.size(), QSize(qCeil(picture.logical.width() * ratio),
+                                          qCeil(picture.logical.height() * ratio)));
+            EXPECT_EQ(drawn.devicePixelRatio(), ratio);
+        }
+    }
+}
+
+// At ratio 2 the type ("NOKIA", the IC marking, the background's title) has detail finer
+// than a logical pixel; at ratio 1 the pictures are the ones the window always had.
+TEST(ArtworkForRatios, DrawsTypeAtTheDevicesResolution)
+{
+    for (const DrawnPicture& picture : kDrawnPictures) {
+        SCOPED_TRACE(picture.file);
+        const QImage drawn = artwork::image(QString::fromLatin1(picture.file), 2.0);
+        EXPECT_TRUE(hasDetailFinerThanBlocks(
+            drawn, 2, QRect(picture.text.topLeft() * 2, picture.text.size() * 2)));
+        EXPECT_EQ(artwork::image(QString::fromLatin1(picture.file), 1.0),
+                  artwork::image(QString::fromLatin1(picture.file)));
+    }
+}
+
+TEST(ArtworkForRatios, AScreenGetsTheNearestRatioNotBelowItsOwn)
+{
+    const std::pair<qreal, qreal> cases[] = {{0.5, 1.0}, {1.0, 1.0},  {1.25, 1.5},
+                                             {1.5, 1.5}, {1.75, 2.0}, {3.0, 2.0}};
+    for (const auto& [screen, drawnFor] : cases)
+        EXPECT_EQ(artwork::image(artwork::icPictureFile(3), screen).devicePixelRatio(), drawnFor)
+            << screen;
+    EXPECT_EQ(artwork::ratioFile(QStringLiteral("background.bmp"), 2.0),
+              QStringLiteral("background@2x.png"));
+    EXPECT_EQ(artwork::ratioFile(QStringLiteral("ic1.png"), 1.5), QStringLiteral("ic1@1.5x.png"));
+}
+
+// The see-through pixels cover the same logical pixels at every ratio, so that the window's
+// mask, made from the picture of ratio 1, fits the card that is painted.
+TEST(ArtworkForRatios, TheAboutCardsBlackPixelsStayInPlace)
+{
+    const QImage atOne = artwork::drawAboutCard();
+    const QImage atTwo = artwork::drawAboutCard(2.0);
+    for (int y = 0; y < atTwo.height(); ++y)
+        for (int x = 0; x < atTwo.width(); ++x)
+            ASSERT_EQ(atTwo.pixel(x, y) == qRgb(0, 0, 0),
+                      atOne.pixel(x / 2, y / 2) == qRgb(0, 0, 0))
+                << x << "," << y;
+}
+
+TEST(ArtworkForRatios, TheHandPointsFromTheSameHotSpot)
+{
+    const QImage cursor = artwork::drawHandCursor(2.0);
+    EXPECT_EQ(cursor.size(), QSize(64, 64));
+    const QPoint tip = artwork::kHandCursorHotSpot * 2;
+    EXPECT_EQ(qAlpha(cursor.pixel(tip)), 255);
+    EXPECT_EQ(qAlpha(cursor.pixel(tip.x(), 0)), 0) << "nothing above the tip";
 }
 
 } // namespace

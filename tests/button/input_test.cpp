@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -262,5 +263,55 @@ TEST(QueuedRelease, IsHandledAfterThePressThatPrecedesIt)
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(f.button.FaceState(), 1);
 }
+
+// Input the desktop has queued behind a pointer or focus event, handed over one event per
+// pass. Every redraw pumps events; input handled inside the redraw of the event before
+// it would be drawn over, or handled ahead of its press, and the click lost.
+struct QueuedCase {
+    const char* what;
+    std::function<void(ButtonFixture&)> first;
+    std::vector<Step> queued;
+};
+
+class QueuedInput : public ::testing::TestWithParam<QueuedCase> {};
+
+TEST_P(QueuedInput, IsHandledInOrderAndClicksOnce)
+{
+    ButtonFixture f;
+    int clicks = 0;
+    QObject::connect(&f.button, &ctlButton::Click, [&] { ++clicks; });
+    std::vector<Step> queued = GetParam().queued;
+    const auto deliverOneQueued = [&] {
+        if (!queued.empty() && !platform::userInputHeld()) {
+            const Step next = queued.front();
+            queued.erase(queued.begin());
+            run(f, next);
+        }
+    };
+    const platform::EventPass previous = platform::setEventPass(deliverOneQueued);
+    GetParam().first(f);
+    while (!queued.empty())
+        deliverOneQueued();
+    platform::setEventPass(previous);
+
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(f.button.FaceState(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BehindAnEvent, QueuedInput,
+    ::testing::Values(
+        QueuedCase{"a click behind a move onto the button",
+                   [](ButtonFixture& f) { run(f, move()); },
+                   {press(), release()}},
+        // The desktop gives a button the focus as it is pressed, before the press itself.
+        QueuedCase{"a release behind a press that gives the button the focus",
+                   [](ButtonFixture& f) {
+                       QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+                       QCoreApplication::sendEvent(&f.button, &focusIn);
+                       run(f, press());
+                   },
+                   {release()}}),
+    [](const ::testing::TestParamInfo<QueuedCase>& param) { return caseName(param.param.what); });
 
 } // namespace
