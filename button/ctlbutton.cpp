@@ -3,7 +3,6 @@
 #include "button/buttonhost.h"
 #include "button/captionlabel.h"
 #include "button/keycode.h"
-#include "platform/eventpump.h"
 #include "platform/runtimeerror.h"
 #include "platform/units.h"
 #include "skin/busyguard.h"
@@ -150,7 +149,6 @@ void ctlButton::mouseMoveEvent(QMouseEvent* /*event*/)
 
 void ctlButton::mousePressEvent(QMouseEvent* event)
 {
-    const platform::UserInputHold hold;
     basGeneral::WaitWhileBusy(kGuardSeconds, false, QStringLiteral("Usercontrol_MouseDown"));
     if (m.ToolbarMode || event->button() != Qt::LeftButton)
         return;
@@ -160,7 +158,6 @@ void ctlButton::mousePressEvent(QMouseEvent* event)
 
 void ctlButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const platform::UserInputHold hold;
     basGeneral::WaitWhileBusy(kGuardSeconds, false, QStringLiteral("Usercontrol_Mouseup"));
     if (m.ToolbarMode || m.FaceState != 2)
         return;

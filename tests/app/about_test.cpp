@@ -1,7 +1,9 @@
 #include "app/about.h"
+#include "button/ctlbutton.h"
 #include "finderwindow.h"
 #include "platform/urlopener.h"
 #include "resources/artwork.h"
+#include "support/queuedinput.h"
 
 #include <QTimer>
 #include <functional>
@@ -83,6 +85,41 @@ TEST_F(AboutFromTheFinder, KeysDoNothingAndTheSameWindowComesBack)
         QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
         EXPECT_FALSE(window.isVisible());
     });
+}
+
+// A double click on About arrives as two clicks already queued when the first opens
+// the card; the second belongs to the blocked main window, so the card opens once and
+// stays until a click on it.
+TEST_F(AboutFromTheFinder, OpensOnceOnADoubleClickAndClosesOnAClickOnTheCard)
+{
+    int aboutClicks = 0;
+    QObject::connect(control<ctlButton>("ctlButton2"), &ctlButton::Click, [&] { ++aboutClicks; });
+    int opened = 0;
+    bool wasOpen = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        app::about* window = aboutWindow();
+        const bool open = window && window->isVisible();
+        if (open && !wasOpen) {
+            ++opened;
+            queuedinput::click(window->windowHandle(), QPoint(200, 140));
+        }
+        wasOpen = open;
+    });
+    poll.start();
+    const QWidget* about = control("ctlButton2");
+    const QPoint onAbout = about->mapTo(form.get(), about->rect().center());
+    queuedinput::click(form->windowHandle(), onAbout);
+    queuedinput::click(form->windowHandle(), onAbout);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return opened > 0 && !wasOpen; }, 5000));
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    poll.stop();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(aboutClicks, 1);
+    ASSERT_NE(aboutWindow(), nullptr);
+    EXPECT_FALSE(aboutWindow()->isVisible());
 }
 
 TEST(About, IsABorderlessCentredCardSeeThroughAtItsBlackPixels)

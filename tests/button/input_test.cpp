@@ -1,5 +1,4 @@
 #include "buttontesting.h"
-#include "platform/eventpump.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -235,32 +234,6 @@ TEST(NormalFace, IsRedrawnOnFocusShowAmbientChangeHitTestAndResize)
         redraw();
         EXPECT_EQ(f.button.FaceState(), 0) << what;
     }
-}
-
-// A quick click arrives as a press with its release already queued behind it. The
-// press pumps events (its busy guard, its redraw); a pass that handled the queued
-// release inside the press would find no pressed face yet, lose the click and leave
-// the button showing Pressed. The pass below delivers the release the way the desktop
-// does: only when the pass may handle user input.
-TEST(QueuedRelease, IsHandledAfterThePressThatPrecedesIt)
-{
-    ButtonFixture f;
-    int clicks = 0;
-    QObject::connect(&f.button, &ctlButton::Click, [&] { ++clicks; });
-    bool releaseQueued = true;
-    const auto deliverQueuedRelease = [&] {
-        if (releaseQueued && !platform::userInputHeld()) {
-            releaseQueued = false;
-            run(f, release());
-        }
-    };
-    const platform::EventPass previous = platform::setEventPass(deliverQueuedRelease);
-    run(f, press());
-    deliverQueuedRelease();
-    platform::setEventPass(previous);
-
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(f.button.FaceState(), 1);
 }
 
 } // namespace
