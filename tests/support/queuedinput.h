@@ -11,11 +11,18 @@
 // while the first is handled. Positions are in the window's pixels.
 namespace queuedinput {
 
+// timestamp: the event's time in milliseconds, as the desktop stamps it (two presses
+// closer than the double-click interval make a double click); 0 stamps it now.
 inline void mouse(QWindow* window, QEvent::Type type, QPoint at, Qt::MouseButtons held,
-                  Qt::MouseButton changed)
+                  Qt::MouseButton changed, ulong timestamp = 0)
 {
-    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
-        window, QPointF(at), QPointF(window->mapToGlobal(at)), held, changed, type);
+    const QPointF local(at), global(window->mapToGlobal(at));
+    using Queue = QWindowSystemInterface::AsynchronousDelivery;
+    if (timestamp == 0)
+        QWindowSystemInterface::handleMouseEvent<Queue>(window, local, global, held, changed, type);
+    else
+        QWindowSystemInterface::handleMouseEvent<Queue>(window, timestamp, local, global, held,
+                                                        changed, type);
 }
 
 inline void move(QWindow* window, QPoint at)
@@ -23,20 +30,23 @@ inline void move(QWindow* window, QPoint at)
     mouse(window, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
 }
 
-inline void press(QWindow* window, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+inline void press(QWindow* window, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+                  ulong timestamp = 0)
 {
-    mouse(window, QEvent::MouseButtonPress, at, button, button);
+    mouse(window, QEvent::MouseButtonPress, at, button, button, timestamp);
 }
 
-inline void release(QWindow* window, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+inline void release(QWindow* window, QPoint at, Qt::MouseButton button = Qt::LeftButton,
+                    ulong timestamp = 0)
 {
-    mouse(window, QEvent::MouseButtonRelease, at, Qt::NoButton, button);
+    mouse(window, QEvent::MouseButtonRelease, at, Qt::NoButton, button, timestamp);
 }
 
-inline void click(QWindow* window, QPoint at)
+// A press and its release 10 ms later, when pressedAt is given.
+inline void click(QWindow* window, QPoint at, ulong pressedAt = 0)
 {
-    press(window, at);
-    release(window, at);
+    press(window, at, Qt::LeftButton, pressedAt);
+    release(window, at, Qt::LeftButton, pressedAt == 0 ? 0 : pressedAt + 10);
 }
 
 inline void key(QWindow* window, QEvent::Type type, int qtKey, const QString& text = {})
@@ -50,6 +60,12 @@ inline void tap(QWindow* window, int qtKey, const QString& text = {})
 {
     key(window, QEvent::KeyPress, qtKey, text);
     key(window, QEvent::KeyRelease, qtKey, text);
+}
+
+// Whether everything queued has been handled.
+inline bool allHandled()
+{
+    return QWindowSystemInterface::windowSystemEventsQueued() == 0;
 }
 
 } // namespace queuedinput
