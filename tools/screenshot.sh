@@ -3,7 +3,7 @@
 # step: the window at rest, Exit hovered, X held down, model numbers typed into the model
 # box as a user would, and the about window open and closed.
 #
-#   tools/screenshot.sh [PROGRAM] [OUTPUT-FOLDER]
+#   tools/screenshot.sh [PROGRAM] [OUTPUT-FOLDER] [DISPLAY-NUMBER]
 #
 # PROGRAM defaults to build/default/app/vantrel, OUTPUT-FOLDER to shots/. Needs xvfb,
 # xdotool, x11-utils and imagemagick. Prints the window's geometry and fails when the
@@ -22,7 +22,7 @@ mkdir -p "$out"
 scratch=$(mktemp -d)
 status=0
 
-display=99
+display=${3:-99}
 while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
 export DISPLAY=":${display}"
 
