@@ -16,6 +16,18 @@ constexpr platform::ColourValue kBevelLight = 0xE0E0E0;
 constexpr platform::ColourValue kDisabledText = 0x888888;
 constexpr double kOnePixel = platform::kTwipsPerPixel;
 
+// The label font's name, size and bold flag, the size in the unit the font was given in.
+QFont faceFont(const QFont& labelFont)
+{
+    QFont font(labelFont.family());
+    if (labelFont.pixelSize() > 0)
+        font.setPixelSize(labelFont.pixelSize());
+    else
+        font.setPointSizeF(labelFont.pointSizeF());
+    font.setBold(labelFont.bold());
+    return font;
+}
+
 } // namespace
 
 void ctlButton::Draw(bool Down, std::int16_t lngState)
@@ -89,11 +101,7 @@ void ctlButton::ComposeFace(bool Down)
 
     m_surface.setForeColour(Enabled() ? demo_caption->foreColour() : kDisabledText);
     m_surface.setBackColour(demo_caption->backColour());
-    const QFont& labelFont = demo_caption->font();
-    QFont font(labelFont.family());
-    font.setPointSizeF(labelFont.pointSizeF());
-    font.setBold(labelFont.bold());
-    m_surface.setFont(font);
+    m_surface.setFont(faceFont(demo_caption->font()));
 
     if (m.HasPicture)
         growToPicture(picW, picH);
