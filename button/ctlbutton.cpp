@@ -8,10 +8,12 @@
 #include "skin/busyguard.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 namespace {
 
@@ -99,6 +101,17 @@ void ctlButton::handleResize()
         ResizenSave(false);
     else
         Draw(false, 0);
+}
+
+// Qt keeps a hidden widget's resize until the widget is shown; the state pictures and
+// Skin_Cords are to follow the size before that.
+void ctlButton::handlePendingResize(QSize oldSize)
+{
+    if (!testAttribute(Qt::WA_PendingResizeEvent))
+        return;
+    setAttribute(Qt::WA_PendingResizeEvent, false);
+    QResizeEvent event(size(), oldSize);
+    QCoreApplication::sendEvent(this, &event);
 }
 
 void ctlButton::paintEvent(QPaintEvent* /*event*/)

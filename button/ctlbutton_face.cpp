@@ -5,8 +5,6 @@
 #include "platform/units.h"
 #include "skin/busyguard.h"
 
-#include <QCoreApplication>
-#include <QResizeEvent>
 #include <exception>
 
 namespace {
@@ -124,11 +122,8 @@ void ctlButton::growToPicture(double pictureWidth, double pictureHeight)
     const auto resizeAtOnce = [this](QSize pixels) {
         const QSize old = size();
         resize(pixels);
-        if (testAttribute(Qt::WA_PendingResizeEvent) && size() != old) {
-            setAttribute(Qt::WA_PendingResizeEvent, false);
-            QResizeEvent event(size(), old);
-            QCoreApplication::sendEvent(this, &event);
-        }
+        if (size() != old)
+            handlePendingResize(old);
         update();
     };
     if (heightTwips() < pictureHeight + button::kPictureMargin)
