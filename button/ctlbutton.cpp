@@ -186,7 +186,7 @@ void ctlButton::mouseReleaseEvent(QMouseEvent* event)
 
 void ctlButton::keyPressEvent(QKeyEvent* event)
 {
-    qint16 keyCode = button::keyCodeFromQt(event->key());
+    qint16 keyCode = button::keyCodeFromQt(event->key(), event->modifiers());
     emit KeyDown(keyCode);
     if (keyCode == button::kKeyEnter)
         emit Click();
