@@ -6,6 +6,7 @@
 #include <QBitmap>
 #include <QKeyEvent>
 #include <QPainter>
+#include <utility>
 
 namespace app {
 namespace {
@@ -32,6 +33,7 @@ about::about(QWidget* parent)
 
 void about::showEvent(QShowEvent* event)
 {
+    m_pressed = false;
     makeLayered();
     centreOnScreen(*this);
     QWidget::showEvent(event);
@@ -54,6 +56,20 @@ void about::paintEvent(QPaintEvent*)
 
 void about::mousePressEvent(QMouseEvent*)
 {
+    m_pressed = true;
+}
+
+// A double click whose first click the card saw has closed it already; this one began
+// elsewhere.
+void about::mouseDoubleClickEvent(QMouseEvent*)
+{
+    m_pressed = false;
+}
+
+void about::mouseReleaseEvent(QMouseEvent*)
+{
+    if (!std::exchange(m_pressed, false))
+        return;
     close();
 }
 

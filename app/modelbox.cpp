@@ -2,7 +2,9 @@
 
 #include "app/catalogue.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace app {
 namespace {
@@ -31,12 +33,49 @@ QPalette greyWithWhiteText(QPalette palette)
     return palette;
 }
 
+bool holdsInvitation(const QLineEdit& edit)
+{
+    return edit.text() == QLatin1String(ModelBox::kInitialText);
+}
+
+bool comesFromTheKeyboardOrTheWindow(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ActiveWindowFocusReason:
+    case Qt::ShortcutFocusReason: return true;
+    default: return false;
+    }
+}
+
+// The box's text field: a click into the invitation selects all of it; anywhere else a
+// click places the cursor as usual.
+class ModelBoxEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        QLineEdit::mousePressEvent(event);
+        if (holdsInvitation(*this))
+            selectAll();
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        QLineEdit::mouseDoubleClickEvent(event);
+        if (holdsInvitation(*this))
+            selectAll();
+    }
+};
+
 } // namespace
 
 ModelBox::ModelBox(QWidget* parent)
     : QComboBox(parent)
 {
-    setEditable(true);
+    setLineEdit(new ModelBoxEdit(this));
     // Only exact model numbers may show a picture: no completion that would turn "622"
     // into "6220", and nothing typed is added to the list.
     setCompleter(nullptr);
@@ -48,6 +87,15 @@ ModelBox::ModelBox(QWidget* parent)
         addItem(QString::fromLatin1(model.data(), static_cast<qsizetype>(model.size())), 0);
     setCurrentIndex(-1);
     setEditText(QString::fromLatin1(kInitialText));
+}
+
+// The focus coming back from the list's popup or brought by a click leaves the cursor
+// where it is, so picking from the list and editing a model number work as usual.
+void ModelBox::focusInEvent(QFocusEvent* event)
+{
+    QComboBox::focusInEvent(event);
+    if (comesFromTheKeyboardOrTheWindow(event->reason()))
+        lineEdit()->selectAll();
 }
 
 } // namespace app

@@ -4,16 +4,17 @@
 #include "button/captionlabel.h"
 #include "button/ctlbutton_accessible.h"
 #include "button/keycode.h"
-#include "platform/eventpump.h"
 #include "platform/runtimeerror.h"
 #include "platform/units.h"
 #include "skin/busyguard.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 namespace {
 
@@ -104,6 +105,17 @@ void ctlButton::handleResize()
         Draw(false, 0);
 }
 
+// Qt keeps a hidden widget's resize until the widget is shown; the state pictures and
+// Skin_Cords are to follow the size before that.
+void ctlButton::handlePendingResize(QSize oldSize)
+{
+    if (!testAttribute(Qt::WA_PendingResizeEvent))
+        return;
+    setAttribute(Qt::WA_PendingResizeEvent, false);
+    QResizeEvent event(size(), oldSize);
+    QCoreApplication::sendEvent(this, &event);
+}
+
 void ctlButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
@@ -152,7 +164,6 @@ void ctlButton::mouseMoveEvent(QMouseEvent* /*event*/)
 
 void ctlButton::mousePressEvent(QMouseEvent* event)
 {
-    const platform::UserInputHold hold;
     basGeneral::WaitWhileBusy(kGuardSeconds, false, QStringLiteral("Usercontrol_MouseDown"));
     if (m.ToolbarMode || event->button() != Qt::LeftButton)
         return;
@@ -162,7 +173,6 @@ void ctlButton::mousePressEvent(QMouseEvent* event)
 
 void ctlButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const platform::UserInputHold hold;
     basGeneral::WaitWhileBusy(kGuardSeconds, false, QStringLiteral("Usercontrol_Mouseup"));
     if (m.ToolbarMode || m.FaceState != 2)
         return;
@@ -178,7 +188,7 @@ void ctlButton::mouseReleaseEvent(QMouseEvent* event)
 
 void ctlButton::keyPressEvent(QKeyEvent* event)
 {
-    qint16 keyCode = button::keyCodeFromQt(event->key());
+    qint16 keyCode = button::keyCodeFromQt(event->key(), event->modifiers());
     emit KeyDown(keyCode);
     if (keyCode == button::kKeyEnter)
         emit Click();

@@ -128,6 +128,7 @@ private:
     void growToPicture(double pictureWidth, double pictureHeight);
     void rebuildStatePicture(int state, bool Save);
     void handleResize();
+    void handlePendingResize(QSize oldSize);
     void reportChanged(const QString& propertyName);
     double widthTwips() const;
     double heightTwips() const;

@@ -6,8 +6,6 @@
 #include "platform/units.h"
 #include "skin/busyguard.h"
 
-#include <QCoreApplication>
-#include <QResizeEvent>
 #include <exception>
 
 namespace {
@@ -16,6 +14,18 @@ constexpr platform::ColourValue kBevelDark = 0x808080;
 constexpr platform::ColourValue kBevelLight = 0xE0E0E0;
 constexpr platform::ColourValue kDisabledText = 0x888888;
 constexpr double kOnePixel = platform::kTwipsPerPixel;
+
+// The label font's name, size and bold flag, the size in the unit the font was given in.
+QFont faceFont(const QFont& labelFont)
+{
+    QFont font(labelFont.family());
+    if (labelFont.pixelSize() > 0)
+        font.setPixelSize(labelFont.pixelSize());
+    else
+        font.setPointSizeF(labelFont.pointSizeF());
+    font.setBold(labelFont.bold());
+    return font;
+}
 
 } // namespace
 
@@ -95,11 +105,7 @@ void ctlButton::ComposeFace(bool Down)
 
     m_surface.setForeColour(Enabled() ? demo_caption->foreColour() : kDisabledText);
     m_surface.setBackColour(demo_caption->backColour());
-    const QFont& labelFont = demo_caption->font();
-    QFont font(labelFont.family());
-    font.setPointSizeF(labelFont.pointSizeF());
-    font.setBold(labelFont.bold());
-    m_surface.setFont(font);
+    m_surface.setFont(faceFont(demo_caption->font()));
 
     if (m.HasPicture)
         growToPicture(picW, picH);
@@ -122,11 +128,8 @@ void ctlButton::growToPicture(double pictureWidth, double pictureHeight)
     const auto resizeAtOnce = [this](QSize pixels) {
         const QSize old = size();
         resize(pixels);
-        if (testAttribute(Qt::WA_PendingResizeEvent) && size() != old) {
-            setAttribute(Qt::WA_PendingResizeEvent, false);
-            QResizeEvent event(size(), old);
-            QCoreApplication::sendEvent(this, &event);
-        }
+        if (size() != old)
+            handlePendingResize(old);
         update();
     };
     if (heightTwips() < pictureHeight + button::kPictureMargin)

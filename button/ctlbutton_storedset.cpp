@@ -94,6 +94,8 @@ void ctlButton::ReadProperties(const platform::PropertyBag& PropBag)
 
 void ctlButton::WriteProperties(platform::PropertyBag& PropBag)
 {
+    // The pictures and Skin_Cords saved are those of the current size, shown or not.
+    handlePendingResize(size());
     PropBag.writeProperty("Font", demo_caption->font());
     PropBag.writeProperty("theme_file_no", int16Value(m.theme_file_no), int16Value(0));
     PropBag.writeProperty("theme_no", int16Value(m.theme_no), int16Value(0));

@@ -2,6 +2,8 @@
 
 #include "platform/units.h"
 
+#include <algorithm>
+
 namespace button {
 namespace {
 
@@ -27,23 +29,50 @@ int nearest(double value)
     return static_cast<int>(platform::roundHalfEven(value));
 }
 
+bool tooWide(const QString& caption, qsizetype length, double room, const CaptionMeasure& measure)
+{
+    return room < measure(caption.right(length)).width();
+}
+
+// Where the search for the kept tail starts. Tails of 1, 2, 4, ... characters are
+// measured until one is too wide; longer tails than twice that are too wide as well, as a
+// caption only grows when characters are put in front of it, and are not measured.
+// Measuring every tail would cost the square of the caption's length. The margin of
+// twice keeps the result where a few characters shaped together (kerning, joined
+// letters) measure narrower than fewer of them.
+qsizetype longestTailWorthTrying(const QString& caption, double room, qsizetype shortest,
+                                 const CaptionMeasure& measure)
+{
+    for (qsizetype probe = 1;; probe *= 2) {
+        const qsizetype length = std::min(probe, caption.size());
+        if (tooWide(caption, length, room, measure))
+            return std::min(caption.size(), std::max(2 * length, shortest));
+        if (length == caption.size())
+            return length;
+    }
+}
+
 // Drops leading characters while the caption is too wide and longer than the shortest it
 // may get, then marks a shortened caption with "..." in front.
 QString fitted(const QString& caption, double room, qsizetype shortest,
                const CaptionMeasure& measure)
 {
-    QString kept = caption;
-    while (!kept.isEmpty() && kept.size() > shortest && room < measure(kept).width())
-        kept = kept.right(kept.size() - 1);
-    return kept == caption ? kept : QStringLiteral("...") + kept;
+    if (caption.size() <= shortest)
+        return caption;
+    qsizetype kept = longestTailWorthTrying(caption, room, shortest, measure);
+    while (kept > 0 && kept > shortest && tooWide(caption, kept, room, measure))
+        --kept;
+    return kept == caption.size() ? caption : QStringLiteral("...") + caption.right(kept);
 }
 
-FaceArrangement arrangementFor(const FaceInput& input, double captionHeight)
+// Only a caption beside or above a picture needs the full caption measured.
+FaceArrangement arrangementFor(const FaceInput& input, const CaptionMeasure& measure)
 {
     if (!input.hasPicture)
         return FaceArrangement::CaptionOnly;
     if (input.caption.isEmpty())
         return FaceArrangement::PictureOnly;
+    const double captionHeight = measure(input.caption).height();
     const bool sideBySide = captionHeight + input.pictureHeight + kStackedNeed > input.height;
     return sideBySide ? FaceArrangement::SideBySide : FaceArrangement::Stacked;
 }
@@ -107,8 +136,7 @@ QPointF captionAt(const FaceInput& input, FaceArrangement arrangement, QSizeF ca
 FaceLayout layoutFace(const FaceInput& input, const CaptionMeasure& measure)
 {
     FaceLayout layout;
-    const double fullHeight = measure(input.caption).height();
-    layout.arrangement = arrangementFor(input, fullHeight);
+    layout.arrangement = arrangementFor(input, measure);
     layout.shownCaption = shownCaption(input, layout.arrangement, measure);
     const QSizeF shown = measure(layout.shownCaption);
     layout.captionAt = captionAt(input, layout.arrangement, shown);

@@ -25,10 +25,15 @@ qsizetype digitsFrom(QStringView text, qsizetype i)
     return end - i;
 }
 
-template <typename T> QString shortest(T value)
+// Fixed notation with the fewest digits that read back as the same value: no exponent,
+// and room for the 309 whole digits of the largest double or the 324 places after the
+// point of the smallest.
+template <typename T> QString plainDecimal(T value)
 {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    char buffer[400];
+    // Adding zero turns a negative zero into zero.
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value + T(0), std::chars_format::fixed);
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
@@ -62,25 +67,23 @@ double leadingNumber(QStringView text)
             i = j + exponent;
     }
     const std::string number = text.mid(start, i - start).toString().toStdString();
-    const bool negative = number.front() == '-';
     const char* first = number.data() + (number.front() == '+' ? 1 : 0);
     double value = 0.0;
     if (std::from_chars(first, number.data() + number.size(), value).ec == std::errc{})
         return value;
-    // Out of range: too small is 0, too large is an infinity that no conversion accepts.
+    // Out of range: too small is 0, too large overflows.
     if (negativeExponent)
         return 0.0;
-    return negative ? -std::numeric_limits<double>::infinity()
-                    : std::numeric_limits<double>::infinity();
+    throw platform::RuntimeError(platform::kErrOverflow);
 }
 
-QString shortestText(float value)
+QString decimalText(float value)
 {
-    return shortest(value);
+    return plainDecimal(value);
 }
-QString shortestText(double value)
+QString decimalText(double value)
 {
-    return shortest(value);
+    return plainDecimal(value);
 }
 
 std::int32_t roundedToInt32(double value)

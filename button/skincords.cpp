@@ -20,7 +20,7 @@ QString withSize(const QStringList& parts, const QString& width, const QString& 
 {
     QStringList numbers{width, height};
     for (int i = 2; i < kNumberCount; ++i)
-        numbers << shortestText(numberAt(parts, i));
+        numbers << decimalText(numberAt(parts, i));
     return numbers.join(u',');
 }
 
@@ -29,7 +29,7 @@ QString withSize(const QStringList& parts, const QString& width, const QString& 
 QString resizedSkinCords(const QString& cords, float width, float height)
 {
     const QStringList parts = cords.split(u',');
-    const QString resized = withSize(parts, shortestText(width), shortestText(height));
+    const QString resized = withSize(parts, decimalText(width), decimalText(height));
     if (numberAt(resized.split(u','), 1) > 0.0)
         return resized;
     return withSize(parts, QString::number(kFallbackWidth), QString::number(kFallbackHeight));

@@ -9,8 +9,9 @@
 namespace button {
 
 // The text for a rebuild at width × height twips: the size in front, the six slice
-// numbers kept, every number in its shortest decimal text. A height that is not positive
-// gives the 1000 × 300 twips fallback.
+// numbers kept, every number in plain decimal text (no exponent). A height that is not
+// positive gives the 1000 × 300 twips fallback. Raises the overflow error for a number
+// too large to read.
 QString resizedSkinCords(const QString& cords, float width, float height);
 
 // What one state picture is stretched with, each number rounded to an integer (halves to

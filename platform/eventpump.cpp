@@ -11,35 +11,14 @@ EventPass& currentPass()
     return pass;
 }
 
-int& holdDepth()
-{
-    static int depth = 0;
-    return depth;
-}
-
 } // namespace
-
-UserInputHold::UserInputHold()
-{
-    ++holdDepth();
-}
-UserInputHold::~UserInputHold()
-{
-    --holdDepth();
-}
-
-bool userInputHeld()
-{
-    return holdDepth() > 0;
-}
 
 void pumpEvents()
 {
     if (const EventPass& pass = currentPass())
         pass();
     else if (QCoreApplication::instance())
-        QCoreApplication::processEvents(userInputHeld() ? QEventLoop::ExcludeUserInputEvents
-                                                        : QEventLoop::AllEvents);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 EventPass setEventPass(EventPass pass)

@@ -2,8 +2,13 @@
 
 #include <functional>
 
-// One pass over the pending input, timer and paint events, as a busy wait or a
-// caption change runs it. Tests replace the pass to observe or script re-entry.
+// One pass over the pending timer, paint and posted events, as a busy wait, a caption
+// change or a rebuild runs it. Tests replace the pass to observe or script re-entry.
+//
+// A pass leaves the user's input (pointer, keys, wheel, close requests) queued: it is
+// handled in the order it came, once the handler that pumped has returned. A handler
+// that pumps while a release waits behind its own press would otherwise handle the
+// release first and lose the click.
 namespace platform {
 
 using EventPass = std::function<void()>;
@@ -13,20 +18,5 @@ void pumpEvents();
 // Installs a replacement pass and returns the one it replaces; an empty function
 // restores the desktop's own pass.
 EventPass setEventPass(EventPass pass);
-
-// While a hold is alive, passes leave user input queued; it is handled, in order,
-// once the hold ends. A pointer handler that pumps (through the busy guard or a
-// redraw) holds input, so that the release following its own press is not handled
-// before the press itself has finished, which would lose the click.
-class UserInputHold {
-public:
-    UserInputHold();
-    ~UserInputHold();
-    UserInputHold(const UserInputHold&) = delete;
-    UserInputHold& operator=(const UserInputHold&) = delete;
-};
-
-// Whether a pass now leaves user input queued.
-bool userInputHeld();
 
 } // namespace platform

@@ -3,7 +3,7 @@
 # step: the window at rest, Exit hovered, X held down, model numbers typed into the model
 # box as a user would, and the about window open and closed.
 #
-#   tools/screenshot.sh [PROGRAM] [OUTPUT-FOLDER]
+#   tools/screenshot.sh [PROGRAM] [OUTPUT-FOLDER] [DISPLAY-NUMBER]
 #
 # PROGRAM defaults to build/default/app/vantrel, OUTPUT-FOLDER to shots/. The display
 # number is the first free one from XVFB_DISPLAY (default 99). Needs xvfb,
@@ -23,7 +23,7 @@ mkdir -p "$out"
 scratch=$(mktemp -d)
 status=0
 
-display=${XVFB_DISPLAY:-99}
+display=${3:-${XVFB_DISPLAY:-99}}
 while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
 export DISPLAY=":${display}"
 
@@ -45,7 +45,8 @@ sleep 1
 
 shot() { import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
 
-# A click on a skinned button, as quick as a person's.
+# A click on a skinned button as a person makes it: the pointer arrives, presses and
+# releases with no pause.
 click_button() {
   xdotool mousemove --window "$window" "$1" "$2" click 1
 }
@@ -92,11 +93,9 @@ if ! kill -0 "$app_pid" 2>/dev/null; then
 fi
 
 xdotool windowfocus --sync "$window"
-# Replace the invitation text, as a user clicking into the box, selecting it all and
-# typing would (pressing X took the focus).
+# A click into the invitation text selects all of it, so typing replaces it (pressing X
+# took the focus).
 xdotool mousemove --window "$window" 150 196 click 1
-sleep 0.3
-xdotool key --window "$window" ctrl+a
 xdotool type --window "$window" --delay 80 6220c
 sleep 0.5
 shot 4-6220c

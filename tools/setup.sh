@@ -18,6 +18,8 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plug
 [ "$mode" = test ] && packages+=(clang libclang-rt-14-dev ccache)
 [ "$mode" = test ] && packages+=(appstream desktop-file-utils)
 [ "$mode" = package ] && packages+=(dpkg-dev file)
+# The tests queue input in Qt's window system queue, whose header comes with Qt's private headers.
+[ "$mode" = test ] && packages+=(qt6-base-private-dev)
 
 missing=()
 for p in "${packages[@]}"; do

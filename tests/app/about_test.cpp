@@ -1,10 +1,13 @@
 #include "app/about.h"
+#include "button/ctlbutton.h"
 #include "finderwindow.h"
 #include "platform/urlopener.h"
 #include "resources/artwork.h"
+#include "support/queuedinput.h"
 
 #include <QTimer>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -84,6 +87,61 @@ TEST_F(AboutFromTheFinder, KeysDoNothingAndTheSameWindowComesBack)
         EXPECT_FALSE(window.isVisible());
     });
 }
+
+// A double click on About: the first click opens the card. The second click's press
+// either reaches the main window before the card is up (and is blocked there, as the card
+// is modal), or lands on the card, which the desktop may have put under the pointer by
+// then; either way the card opens once and stays until a click on it.
+class DoubleClickOnAbout : public AboutFromTheFinder, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(DoubleClickOnAbout, OpensTheCardOnceAndAClickOnTheCardClosesIt)
+{
+    const bool secondClickOnTheCard = GetParam();
+    const ulong first = ulong{1} << 30; // ms; the second click follows 100 ms later
+    const QWidget* aboutButton = control("ctlButton2");
+    const QPoint onAbout = aboutButton->mapTo(form.get(), aboutButton->rect().center());
+    int aboutClicks = 0;
+    QObject::connect(control<ctlButton>("ctlButton2"), &ctlButton::Click, [&] { ++aboutClicks; });
+
+    int opened = 0;
+    bool wasOpen = false;
+    bool closedByACardClick = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        app::about* window = aboutWindow();
+        const bool open = window && window->isVisible();
+        if (open && !wasOpen) {
+            ++opened;
+            if (secondClickOnTheCard)
+                queuedinput::click(window->windowHandle(),
+                                   window->mapFromGlobal(form->mapToGlobal(onAbout)), first + 100);
+        } else if (open && !closedByACardClick && queuedinput::allHandled()) {
+            // Still open after the double click was handled: a click of its own closes it.
+            closedByACardClick = true;
+            queuedinput::click(window->windowHandle(), QPoint(20, 20), first + 2000);
+        }
+        wasOpen = open;
+    });
+    poll.start();
+    queuedinput::click(form->windowHandle(), onAbout, first);
+    if (!secondClickOnTheCard)
+        queuedinput::click(form->windowHandle(), onAbout, first + 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return opened > 0 && !wasOpen; }, 5000));
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    poll.stop();
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(aboutClicks, 1);
+    EXPECT_TRUE(closedByACardClick) << "the double click closed the card";
+    ASSERT_NE(aboutWindow(), nullptr);
+    EXPECT_FALSE(aboutWindow()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(SecondClick, DoubleClickOnAbout, ::testing::Values(false, true),
+                         [](const auto& p) {
+                             return std::string(p.param ? "OnTheCard" : "OnTheBlockedWindow");
+                         });
 
 TEST(About, IsABorderlessCentredCardSeeThroughAtItsBlackPixels)
 {

@@ -13,7 +13,10 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QTimer>
+#include <cctype>
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -115,6 +118,87 @@ TEST_F(FinderWindow, LoadStartsTheMarqueeOnTheCreditsLine)
     EXPECT_EQ(display->Caption().size(), 180);
     EXPECT_TRUE(display->Scroll());
     EXPECT_EQ(display->ScrollRate(), 150);
+}
+
+// The first thing a technician does is type a model number; whichever way the focus came
+// to the model box, what is typed replaces the text rather than joining it.
+class ModelBoxFocus;
+
+struct FocusCase {
+    const char* what;
+    std::function<void(ModelBoxFocus&)> bringFocus;
+};
+
+class ModelBoxFocus : public FinderWindow, public ::testing::WithParamInterface<FocusCase> {
+public:
+    void tab(Qt::KeyboardModifiers modifiers = {}) const
+    {
+        QTest::keyClick(form->windowHandle(), Qt::Key_Tab, modifiers);
+    }
+    void activateAnotherWindowAndBack() const
+    {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    using FinderWindow::click;
+    using FinderWindow::typeIntoModelBox;
+};
+
+TEST_P(ModelBoxFocus, SelectsTheWholeTextSoTypingReplacesIt)
+{
+    GetParam().bringFocus(*this);
+    ASSERT_TRUE(combo()->hasFocus());
+    typeIntoWindow(QStringLiteral("6230i"));
+    EXPECT_EQ(combo()->currentText(), QStringLiteral("6230i"));
+    EXPECT_EQ(shownPictures(), kPicture4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ModelBoxFocus,
+    ::testing::Values(FocusCase{"at start-up", [](ModelBoxFocus&) {}},
+                      FocusCase{"back by Shift+Tab after an edit",
+                                [](ModelBoxFocus& f) {
+                                    f.typeIntoModelBox(QStringLiteral("6220"));
+                                    f.tab();
+                                    f.tab(Qt::ShiftModifier);
+                                }},
+                      FocusCase{"when the window becomes active again after an edit",
+                                [](ModelBoxFocus& f) {
+                                    f.typeIntoModelBox(QStringLiteral("6220"));
+                                    f.activateAnotherWindowAndBack();
+                                }},
+                      FocusCase{"by a click into the initial text",
+                                [](ModelBoxFocus& f) {
+                                    f.tab();
+                                    f.click("Combo1");
+                                }},
+                      FocusCase{"by a click into the initial text while the box has the focus",
+                                [](ModelBoxFocus& f) { f.click("Combo1"); }}),
+    [](const auto& p) {
+        std::string name = p.param.what;
+        for (char& ch : name)
+            if (!std::isalnum(static_cast<unsigned char>(ch)))
+                ch = '_';
+        return name;
+    });
+
+TEST_F(FinderWindow, AClickIntoAModelNumberPlacesTheCursorForEditing)
+{
+    typeIntoModelBox(QStringLiteral("6220"));
+    QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+    const QWidget* box = control("Combo1");
+    // Right of the text, where the cursor goes to the end.
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                      box->mapTo(form.get(), QPoint(box->width() / 2, box->height() / 2)));
+    ASSERT_TRUE(combo()->hasFocus());
+    EXPECT_FALSE(combo()->lineEdit()->hasSelectedText());
+    typeIntoWindow(QStringLiteral("c"));
+    EXPECT_EQ(combo()->currentText(), QStringLiteral("6220c"));
+    EXPECT_EQ(shownPictures(), kPicture2);
 }
 
 TEST_F(FinderWindow, TypingShowsThePictureOfTheNamedModelOnly)

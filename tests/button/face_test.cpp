@@ -198,6 +198,24 @@ TEST(Draw, GrowsAHiddenButtonAndRunsItsResizeHandlingAtOnce)
     EXPECT_EQ(button.PicState1()->image().size(), QSize(100, 37));
 }
 
+TEST(Draw, PrintsACaptionInAPixelSizedFontAtThatSize)
+{
+    // On the face's pixels, at 96 dots per inch, 24 pixels are 18 points.
+    QFont inPixels(QStringLiteral("DejaVu Sans"));
+    inPixels.setPixelSize(24);
+    QFont inPoints(QStringLiteral("DejaVu Sans"));
+    inPoints.setPointSizeF(18);
+    SkinnedFixture pixels, points;
+    for (auto* f : {&pixels, &points})
+        f->button.setForeColor(platform::rgbValue(255, 0, 0));
+    pixels.button.setFont(inPixels);
+    points.button.setFont(inPoints);
+    pixels.button.setCaption(QStringLiteral("Hg"));
+    points.button.setCaption(QStringLiteral("Hg"));
+    ASSERT_TRUE(hasPixel(points.button.face(), kCaptionRed));
+    EXPECT_EQ(pixels.button.face(), points.button.face());
+}
+
 TEST(Draw, ShortensTheShownCaptionButKeepsTheProperty)
 {
     ButtonFixture f({40, 30});

@@ -1,3 +1,4 @@
+#include "button/captionlabel.h"
 #include "button/facelayout.h"
 #include "buttontesting.h"
 
@@ -177,6 +178,77 @@ TEST(FaceLayout, MeasuresTheCaptionAfterEachDroppedCharacter)
     const FaceLayout layout = button::layoutFace(noPicture(700, 450, "WWWiiiii"), uneven);
     // 550 of room: "WWWiiiii" is 700 wide, "WWiiiii" 500.
     EXPECT_EQ(layout.shownCaption, "...WWiiiii");
+}
+
+// The shortening as the face describes it: drop the first character and measure again,
+// until the caption fits or is as short as it may get.
+QString droppingOneAtATime(const QString& caption, double room, qsizetype shortest,
+                           const button::CaptionMeasure& measure)
+{
+    QString kept = caption;
+    while (!kept.isEmpty() && kept.size() > shortest && room < measure(kept).width())
+        kept.remove(0, 1);
+    return kept == caption ? kept : QStringLiteral("...") + kept;
+}
+
+// Captions in a real font, where kerning, ligatures, joined and combined letters make a
+// caption's width differ from the sum of its characters'.
+TEST(FaceLayout, KeepsTheTailThatDroppingOneCharacterAtATimeKeeps)
+{
+    CaptionLabel label;
+    label.setFont(QFont(QStringLiteral("DejaVu Sans"), 11));
+    const button::CaptionMeasure real = [&](const QString& text) {
+        return QSizeF(label.extentTwips(text));
+    };
+    const QStringList captions{
+        QStringLiteral("Exit"),
+        QStringLiteral("Select Model Number"),
+        QStringLiteral("AVAVAVAVAV To Wo Ty LT AV"),
+        QStringLiteral("WWWWWWWWiiiiiiiiiWWWWW"),
+        QStringLiteral("office fluffy affine \uFB01\uFB02"),
+        QStringLiteral("e\u0301e\u0301e\u0301 caf\u00E9 n\u0303"),
+        QStringLiteral("\u65E5\u672C\u8A9E\u306E\u30AD\u30E3\u30D7\u30B7\u30E7\u30F3"),
+        QStringLiteral("\U0001F600\U0001F600 emoji \U0001F600"),
+        QStringLiteral("\u0645\u0631\u062D\u0628\u0627 \u0628\u0627\u0644\u0639\u0627\u0644\u0645"),
+        QStringLiteral("\u0928\u092E\u0938\u094D\u0924\u0947 \u0926\u0941\u0928\u093F\u092F\u093E"),
+        QStringLiteral("Keypad IC finder for repair technicians ").repeated(8),
+    };
+    for (const QString& caption : captions) {
+        for (const double width : {0.0, 150.0, 400.0, 800.0, 1500.0, 3000.0, 6000.0}) {
+            const FaceInput text = noPicture(width, 450, "");
+            const FaceInput beside = withPicture(width, 300, 240, 240, "");
+            const FaceInput above = withPicture(width, 3000, 240, 240, "");
+            const struct {
+                FaceInput input;
+                double room;
+                qsizetype shortest;
+            } arrangements[]{
+                {text, width - 150, 3}, {beside, width - 450 - 240, 1}, {above, width - 250, 1}};
+            for (auto [input, room, shortest] : arrangements) {
+                input.caption = caption;
+                EXPECT_EQ(button::layoutFace(input, real).shownCaption,
+                          droppingOneAtATime(caption, room, shortest, real))
+                    << qPrintable(caption) << " at " << width << " twips";
+            }
+        }
+    }
+}
+
+// Measuring every tail of a long caption costs the square of its length: a 20,000
+// character caption took seconds on every redraw.
+TEST(FaceLayout, ShorteningALongCaptionMeasuresEachCharacterAFewTimesAtMost)
+{
+    qsizetype measured = 0;
+    const auto counting = [&](const QString& text) {
+        measured += text.size();
+        return measure(text);
+    };
+    const QString caption(20'000, u'x');
+    FaceInput input = noPicture(1500, 450, "");
+    input.caption = caption;
+    EXPECT_EQ(button::layoutFace(input, counting).shownCaption,
+              QStringLiteral("...") + caption.right(13));
+    EXPECT_LT(measured, 3 * caption.size());
 }
 
 } // namespace

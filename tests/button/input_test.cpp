@@ -1,11 +1,9 @@
 #include "buttontesting.h"
-#include "platform/eventpump.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -237,81 +235,5 @@ TEST(NormalFace, IsRedrawnOnFocusShowAmbientChangeHitTestAndResize)
         EXPECT_EQ(f.button.FaceState(), 0) << what;
     }
 }
-
-// A quick click arrives as a press with its release already queued behind it. The
-// press pumps events (its busy guard, its redraw); a pass that handled the queued
-// release inside the press would find no pressed face yet, lose the click and leave
-// the button showing Pressed. The pass below delivers the release the way the desktop
-// does: only when the pass may handle user input.
-TEST(QueuedRelease, IsHandledAfterThePressThatPrecedesIt)
-{
-    ButtonFixture f;
-    int clicks = 0;
-    QObject::connect(&f.button, &ctlButton::Click, [&] { ++clicks; });
-    bool releaseQueued = true;
-    const auto deliverQueuedRelease = [&] {
-        if (releaseQueued && !platform::userInputHeld()) {
-            releaseQueued = false;
-            run(f, release());
-        }
-    };
-    const platform::EventPass previous = platform::setEventPass(deliverQueuedRelease);
-    run(f, press());
-    deliverQueuedRelease();
-    platform::setEventPass(previous);
-
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(f.button.FaceState(), 1);
-}
-
-// Input the desktop has queued behind a pointer or focus event, handed over one event per
-// pass. Every redraw pumps events; input handled inside the redraw of the event before
-// it would be drawn over, or handled ahead of its press, and the click lost.
-struct QueuedCase {
-    const char* what;
-    std::function<void(ButtonFixture&)> first;
-    std::vector<Step> queued;
-};
-
-class QueuedInput : public ::testing::TestWithParam<QueuedCase> {};
-
-TEST_P(QueuedInput, IsHandledInOrderAndClicksOnce)
-{
-    ButtonFixture f;
-    int clicks = 0;
-    QObject::connect(&f.button, &ctlButton::Click, [&] { ++clicks; });
-    std::vector<Step> queued = GetParam().queued;
-    const auto deliverOneQueued = [&] {
-        if (!queued.empty() && !platform::userInputHeld()) {
-            const Step next = queued.front();
-            queued.erase(queued.begin());
-            run(f, next);
-        }
-    };
-    const platform::EventPass previous = platform::setEventPass(deliverOneQueued);
-    GetParam().first(f);
-    while (!queued.empty())
-        deliverOneQueued();
-    platform::setEventPass(previous);
-
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(f.button.FaceState(), 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BehindAnEvent, QueuedInput,
-    ::testing::Values(
-        QueuedCase{"a click behind a move onto the button",
-                   [](ButtonFixture& f) { run(f, move()); },
-                   {press(), release()}},
-        // The desktop gives a button the focus as it is pressed, before the press itself.
-        QueuedCase{"a release behind a press that gives the button the focus",
-                   [](ButtonFixture& f) {
-                       QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-                       QCoreApplication::sendEvent(&f.button, &focusIn);
-                       run(f, press());
-                   },
-                   {release()}}),
-    [](const ::testing::TestParamInfo<QueuedCase>& param) { return caseName(param.param.what); });
 
 } // namespace

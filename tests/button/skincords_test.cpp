@@ -36,7 +36,23 @@ INSTANTIATE_TEST_SUITE_P(
         CordsCase{"1500,450,75,75,75,75,75,75", 0, 450, "0,450,75,75,75,75,75,75"},
         // Fewer than eight numbers: the missing ones are 0.
         CordsCase{"", 1500, 450, "1500,450,0,0,0,0,0,0"},
-        CordsCase{"1,2,45,45", 1500, 450, "1500,450,45,45,0,0,0,0"}));
+        CordsCase{"1,2,45,45", 1500, 450, "1500,450,45,45,0,0,0,0"},
+        // Plain decimal text: no exponent, no negative zero.
+        CordsCase{"1,2,-0,-0.0,3e5,1e-5,1e20,-2.5e2", 300000, 450,
+                  "300000,450,0,0,300000,0.00001,100000000000000000000,-250"},
+        CordsCase{"1,2,75,75,75,75,75,75", 16777216, 1e-3f, "16777216,0.001,75,75,75,75,75,75"}));
+
+TEST(ResizedSkinCordsOverflow, RaisesForANumberTooLargeToRead)
+{
+    for (const char* cords : {"1,2,75,75,1e999,75,75,75", "1,2,75,75,75,75,75,-1e400"}) {
+        try {
+            button::resizedSkinCords(QString::fromLatin1(cords), 1500, 450);
+            ADD_FAILURE() << cords << ": no error raised";
+        } catch (const platform::RuntimeError& error) {
+            EXPECT_EQ(error.number(), platform::kErrOverflow) << cords;
+        }
+    }
+}
 
 TEST(SkinSlice, TakesTheSizeAndTheStatesPairRoundedHalvesToEven)
 {
@@ -77,7 +93,7 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText)
     EXPECT_EQ(button::leadingNumber(u"inf"), 0.0);
     EXPECT_EQ(button::leadingNumber(u"0x1F"), 0.0);
     EXPECT_EQ(button::leadingNumber(u"1e-999"), 0.0);
-    EXPECT_TRUE(std::isinf(button::leadingNumber(u"1e999")));
+    EXPECT_THROW(button::leadingNumber(u"1e999"), platform::RuntimeError);
 }
 
 } // namespace

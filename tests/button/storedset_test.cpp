@@ -1,3 +1,4 @@
+#include "button/storedvalues.h"
 #include "buttontesting.h"
 #include "platform/colour.h"
 #include "platform/propertybag.h"
@@ -101,6 +102,27 @@ TEST(WriteProperties, StoresAnEnabledButtonAsMinusOne)
     f.button.WriteProperties(bag);
     ASSERT_TRUE(bag.contains("enabled"));
     EXPECT_EQ(platform::toInt32(bag.readProperty("Enabled")), -1);
+}
+
+// A hidden button hears of its resize only when shown; what it saves meanwhile is
+// still what its current size gives.
+TEST(WriteProperties, OfAHiddenResizedButtonSavesPicturesAndCordsOfItsSize)
+{
+    ButtonFixture f;
+    platform::PropertyBag stored;
+    for (const char* state : {"PicState1", "PicState2", "PicState3"})
+        stored.writeProperty(state, QVariant::fromValue(makeSkin({100, 30})));
+    stored.writeProperty("Skin_Cords", QStringLiteral("1500,450,45,45,45,45,45,45"));
+    f.button.ReadProperties(stored);
+    f.button.hide();
+    f.button.resize(150, 40);
+
+    platform::PropertyBag saved;
+    f.button.WriteProperties(saved);
+    EXPECT_EQ(platform::toText(saved.readProperty("Skin_Cords")), "2250,600,45,45,45,45,45,45");
+    for (const char* state : {"PicState1", "PicState2", "PicState3"})
+        EXPECT_EQ(button::toPicture(saved.readProperty(state))->image().size(), QSize(150, 40))
+            << state;
 }
 
 TEST(StoredSet, RoundTripKeepsEveryValue)
