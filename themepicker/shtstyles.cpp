@@ -125,6 +125,8 @@ void shtStyles::createElements()
     connect(File1, &FileListBox::Click, this, &shtStyles::File1_Click, Qt::QueuedConnection);
     Label6 = makeLabel(this, "Label6", QStringLiteral("Buttons Preview / Test :"));
     placeTwips(*Label6, 120, 2040, 1740, 195);
+    // Sized to its text, which the substitute font may draw wider than the designed one.
+    Label6->adjustSize();
 
     Picture3 = new PictureBox(this);
     Picture3->setObjectName(QStringLiteral("Picture3"));

@@ -78,7 +78,7 @@ void shtStyles::BuildStylePreviews()
     Picture3->hide();
     File1->setEnabled(false);
 
-    StyleFaces& first = m_faces[0];
+    const StyleFaces first = m_faces[0];
     for (StyleFace* face : {first.normal, first.hover, first.pressed})
         face->hide();
     destroyStyles();
