@@ -10,9 +10,11 @@ FileListBox::FileListBox(QWidget* parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A pick of the user's raises Click from the event loop rather than from inside the
+    // list's own selection code, which must not go on running if a handler ends the list.
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_listing && row >= 0)
-            emit Click();
+            QMetaObject::invokeMethod(this, &FileListBox::Click, Qt::QueuedConnection);
     });
 }
 
@@ -38,10 +40,10 @@ bool FileListBox::setListIndex(int index)
 {
     if (index < 0 || index >= count())
         return false;
-    if (index == currentRow())
-        emit Click();
-    else
-        setCurrentRow(index);
+    m_listing = true;
+    setCurrentRow(index);
+    m_listing = false;
+    emit Click();
     return true;
 }
 

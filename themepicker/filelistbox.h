@@ -6,7 +6,8 @@
 namespace themepicker {
 
 // A list of the files of one folder that match a wildcard pattern (matchingFiles order).
-// Picking an entry, by the user or by setting the selected position, raises Click.
+// Picking an entry raises Click: at once when the selected position is set, from the event
+// loop when the user picks it.
 class FileListBox : public QListWidget {
     Q_OBJECT
 public:

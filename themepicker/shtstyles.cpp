@@ -120,9 +120,7 @@ void shtStyles::createElements()
     File1->setObjectName(QStringLiteral("File1"));
     File1->setPattern(kThemePattern);
     placeTwips(*File1, 120, 840, 6735, 1005);
-    // Picking a file runs its handling from the event loop, not from inside the list's own
-    // selection code, which must not go on running if the handling's pumping ends the page.
-    connect(File1, &FileListBox::Click, this, &shtStyles::File1_Click, Qt::QueuedConnection);
+    connect(File1, &FileListBox::Click, this, &shtStyles::File1_Click);
     Label6 = makeLabel(this, "Label6", QStringLiteral("Buttons Preview / Test :"));
     placeTwips(*Label6, 120, 2040, 1740, 195);
     // Sized to its text, which the substitute font may draw wider than the designed one.
@@ -192,8 +190,11 @@ void shtStyles::Timer1_Timer()
         File1->setListIndex(0);
         return;
     }
-    if (const auto* first = qobject_cast<ctlButton*>(selectedControl(0)))
+    if (const auto* first = qobject_cast<ctlButton*>(selectedControl(0))) {
         File1->setListIndex(first->theme_file_no());
+        if (!alive)
+            return;
+    }
     if (const auto* first = qobject_cast<ctlButton*>(selectedControl(0))) {
         setCaption(platform::applicationTitle() + QStringLiteral(" - Theme File Selected : ") +
                    File1->fileName() + QStringLiteral(" , Style Selected : ") +

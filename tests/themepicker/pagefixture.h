@@ -2,8 +2,12 @@
 
 #include "pickertesting.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalSpy>
+#include <cctype>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace pickertest {
 
@@ -70,6 +74,16 @@ protected:
     TestHost host;
     std::unique_ptr<shtStyles> page;
 };
+
+// A test name made of a case's description.
+template <typename Case> std::string caseName(const ::testing::TestParamInfo<Case>& described)
+{
+    std::string name = described.param.what;
+    for (char& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch)))
+            ch = '_';
+    return name;
+}
 
 inline void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button,
                       Qt::MouseButtons buttons)
