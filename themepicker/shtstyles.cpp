@@ -22,20 +22,16 @@
 
 #include <QEvent>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QScrollBar>
 
-using themepicker::FileListBox;
-using themepicker::PictureBox;
-using themepicker::StyleFace;
 using namespace themepicker;
 
 namespace {
 
-// The page's design size and its elements' places, in twips.
+// The page's design size, in twips.
 constexpr int kPageWidth = 7020;
 constexpr int kPageHeight = 5580;
 constexpr int kFirstTickInterval = 100;

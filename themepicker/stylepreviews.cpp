@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <limits>
 
-using themepicker::StyleFace;
 using namespace themepicker;
 
 StyleFace* shtStyles::State1(int k) const
