@@ -89,7 +89,7 @@ private:
     void Timer1_Timer();
     void File1_Click();
     void Text1_KeyUp();
-    QString themePath(const QString& folder) const;
+    QString themePath(const QString& name) const;
     QObject* selectedControl(int index) const;
     void setCaption(const QString& caption);
 
