@@ -1,7 +1,7 @@
 #include "app/commandline.h"
-#include "app/fontsubstitutes.h"
 #include "app/form1.h"
 #include "platform/firstpainttrace.h"
+#include "platform/fontsubstitutes.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
     QApplication::setDesktopFileName(QStringLiteral(VANTREL_APP_ID));
-    app::installFontSubstitutes();
+    platform::installFontSubstitutes();
     app::Form1 form;
     platform::traceFirstPaint(form);
     form.show();
