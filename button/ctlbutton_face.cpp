@@ -2,7 +2,6 @@
 #include "button/captionlabel.h"
 #include "button/ctlbutton.h"
 #include "button/facelayout.h"
-#include "platform/eventpump.h"
 #include "platform/units.h"
 #include "skin/busyguard.h"
 
@@ -31,10 +30,6 @@ QFont faceFont(const QFont& labelFont)
 
 void ctlButton::Draw(bool Down, std::int16_t lngState)
 {
-    // The busy guard pumps events. Pointer and key input waits until the face is drawn:
-    // a press handled inside the redraw of a move or of a focus change would be covered
-    // by that face, or its release handled before it, and the click lost.
-    const platform::UserInputHold hold;
     try {
         basGeneral::WaitWhileBusy(2, false, QStringLiteral("Draw"));
         {
