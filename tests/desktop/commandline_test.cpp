@@ -105,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         TerminalCase{"tool_help", kThemeTool, {"--help"}, 0, kThemeToolUsage, {}},
         TerminalCase{"tool_version", kThemeTool, {"--version"}, 0, "xbn 1.0\n", {}},
         TerminalCase{"tool_unknown_option", kThemeTool, {"--bogus"}, 2, {}, kThemeToolUsage},
-        TerminalCase{"tool_option_after_command_is_the_command_s",
+        TerminalCase{"tool_option_after_command_goes_to_it",
                      kThemeTool,
                      {"pack", "out.xbn", "--corner"},
                      2,
