@@ -1,6 +1,6 @@
-#include "app/fontsubstitutes.h"
 #include "app/form1.h"
 #include "platform/firstpainttrace.h"
+#include "platform/fontsubstitutes.h"
 
 #include <QApplication>
 
@@ -9,7 +9,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
     QApplication::setDesktopFileName(QStringLiteral("vantrel"));
-    app::installFontSubstitutes();
+    platform::installFontSubstitutes();
     app::Form1 form;
     platform::traceFirstPaint(form);
     form.show();

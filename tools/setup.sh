@@ -12,7 +12,8 @@ esac
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
           libxkbcommon-dev fonts-dejavu-core fonts-comfortaa)
-[ "$mode" = test ] && packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick)
+[ "$mode" = test ] && packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick
+                                  qt6-base-private-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,9 @@
 #include "app/creditsline.h"
-#include "app/fontsubstitutes.h"
 #include "button/ctlbutton.h"
 #include "finderwindow.h"
 #include "marquee/display.h"
 #include "platform/colour.h"
+#include "platform/fontsubstitutes.h"
 #include "platform/pixelsurface.h"
 #include "resources/artwork.h"
 #include "resources/background.h"
@@ -176,7 +176,7 @@ class DressedWindow : public FinderWindow {
 protected:
     void SetUp() override
     {
-        app::installFontSubstitutes();
+        platform::installFontSubstitutes();
         FinderWindow::SetUp();
     }
 

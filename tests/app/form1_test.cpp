@@ -1,9 +1,9 @@
 #include "app/catalogue.h"
 #include "app/creditsline.h"
-#include "app/fontsubstitutes.h"
 #include "button/ctlbutton.h"
 #include "finderwindow.h"
 #include "marquee/display.h"
+#include "platform/fontsubstitutes.h"
 #include "platform/messagebox.h"
 #include "platform/urlopener.h"
 #include "resources/artwork.h"
@@ -280,7 +280,7 @@ namespace {
 
 TEST(FontSubstitutes, DesignedFamiliesResolveToShippedOnes)
 {
-    app::installFontSubstitutes();
+    platform::installFontSubstitutes();
     const std::vector<std::pair<const char*, const char*>> families{
         {"MS Sans Serif", "DejaVu Sans"},
         {"Tahoma", "DejaVu Sans"},

@@ -1,9 +1,9 @@
-#include "app/fontsubstitutes.h"
+#include "platform/fontsubstitutes.h"
 
 #include <QFont>
 #include <QStringList>
 
-namespace app {
+namespace platform {
 
 void installFontSubstitutes()
 {
@@ -16,4 +16,4 @@ void installFontSubstitutes()
         QStringList{QStringLiteral("Comfortaa"), QStringLiteral("DejaVu Sans")});
 }
 
-} // namespace app
+} // namespace platform

@@ -1,9 +1,9 @@
 #pragma once
 
-namespace app {
+namespace platform {
 
 // Maps the Windows font families the window and its controls were designed with to
 // families Debian ships, so that the designed names can be used as they are.
 void installFontSubstitutes();
 
-} // namespace app
+} // namespace platform
