@@ -79,7 +79,15 @@ void accessiblePress(shtStyles& page)
         page.State1(2)->press();
 }
 
+// A pick of the user's in the list, handled from the event loop.
+void userPicksSecondFile(shtStyles& page)
+{
+    File1(page).setCurrentRow(1);
+    settle();
+}
+
 const ClosingCase kClosingCases[] = {
+    {"user picking a file", 6, 0, userPicksSecondFile},
     {"first tick loading and scrolling", 44, 40, tick},
     {"picking a file and pressing a preview", 6, 0, pickSecondFileThenPressStyle},
     {"scrolling a style into view", 44, 0, scrollLastStyleIntoView},
