@@ -1,6 +1,7 @@
 #include "designer/formeditorlink.h"
 
 #include "button/ctlbutton.h"
+#include "designer/buttontaskmenu.h"
 #include "designer/selectionorder.h"
 #include "designer/storedsetproperty.h"
 #include "marquee/display.h"
@@ -24,6 +25,9 @@ FormEditorLink::FormEditorLink(QDesignerFormEditorInterface* core)
     : QObject(core)
     , m_core(*core)
 {
+    QExtensionManager* extensions = core->extensionManager();
+    extensions->registerExtensions(new ButtonTaskMenuFactory(*this, extensions),
+                                   Q_TYPEID(QDesignerTaskMenuExtension));
     QDesignerFormWindowManagerInterface* formWindows = core->formWindowManager();
     if (!formWindows)
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designer/designerbuttonhost.h"
+#include "themepicker/shtstyles.h"
 
 #include <QObject>
 
@@ -21,6 +22,14 @@ public:
     QDesignerFormEditorInterface& core() const { return m_core; }
     ButtonHost& buttonHost() { return m_buttonHost; }
 
+    // Where the button's property page finds its settings and folders; the default is
+    // the user's own.
+    const shtStylesEnvironment& pageEnvironment() const { return m_pageEnvironment; }
+    void setPageEnvironment(const shtStylesEnvironment& environment)
+    {
+        m_pageEnvironment = environment;
+    }
+
 private:
     explicit FormEditorLink(QDesignerFormEditorInterface* core);
 
@@ -29,6 +38,7 @@ private:
 
     QDesignerFormEditorInterface& m_core;
     DesignerButtonHost m_buttonHost;
+    shtStylesEnvironment m_pageEnvironment;
 };
 
 } // namespace vantreldesigner

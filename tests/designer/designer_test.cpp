@@ -3,20 +3,31 @@
 // saved and read again.
 #include "button/captionlabel.h"
 #include "button/ctlbutton.h"
+#include "designer/formeditorlink.h"
 #include "designer/selectionorder.h"
 #include "designer/selectionpagehost.h"
 #include "designer/styleinstallationrecorder.h"
+#include "designer/stylepagedialog.h"
 #include "designer/vantrelwidgets.h"
 #include "designersession.h"
 #include "marquee/display.h"
 #include "platform/colour.h"
+#include "platform/settingsstore.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesignerFormWindowCursorInterface>
 #include <QDesignerFormWindowInterface>
+#include <QDesignerTaskMenuExtension>
 #include <QDomDocument>
+#include <QExtensionManager>
+#include <QPointer>
 #include <QResizeEvent>
+#include <QTest>
+#include <QTimer>
 #include <QUndoStack>
+#include <QDesignerFormEditorInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <gtest/gtest.h>
 
@@ -264,4 +275,60 @@ TEST(DesignerForm, SavedFormKeepsTheMarqueesCellsAndColourButNotItsRunTimeValues
     EXPECT_EQ(after->Caption(), "Display");
     EXPECT_EQ(after->ScrollRate(), 1);
     EXPECT_FALSE(after->Scroll());
+}
+
+TEST(DesignerForm, TaskActionOpensThePageAndEachPressIsOneUndoStep)
+{
+    QDesignerFormWindowInterface& form = session().openForm();
+    auto* first = control<ctlButton>(form, "ctlButton1");
+    auto* second = control<ctlButton>(form, "ctlButton2");
+    selectInTurn(form, {first, second});
+    platform::MemorySettingsStore settings;
+    vantreldesigner::FormEditorLink::of(&session().core())
+        .setPageEnvironment({&settings, THEMES_PROGRAM_DIR, {}});
+
+    auto* menu =
+        qt_extension<QDesignerTaskMenuExtension*>(session().core().extensionManager(), first);
+    ASSERT_NE(menu, nullptr);
+    QAction* selectStyle = menu->preferredEditAction();
+    ASSERT_NE(selectStyle, nullptr);
+    EXPECT_EQ(selectStyle->text(), QString::fromUtf8("Select Button Style\u2026"));
+    EXPECT_EQ(menu->taskActions(), QList<QAction*>{selectStyle});
+
+    const int steps = form.commandHistory()->count();
+    QString title;
+    QImage firstSkin[2];
+    bool pageClosed = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog =
+            qobject_cast<vantreldesigner::StylePageDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        QPointer<vantreldesigner::StylePageDialog> open(dialog);
+        // The page loads the first button's file on its first tick.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->page().styleCount() > 1; }, 5000));
+        title = dialog->windowTitle();
+        dialog->page().ApplyStyle(0);
+        firstSkin[0] = pixels(first->PicState1());
+        firstSkin[1] = pixels(second->PicState1());
+        dialog->page().ApplyStyle(1);
+        dialog->reject();
+        QCoreApplication::processEvents();
+        pageClosed = open.isNull() || !open->isVisible();
+    });
+    selectStyle->trigger();
+
+    EXPECT_TRUE(pageClosed);
+    EXPECT_TRUE(title.startsWith("Vantrel - Theme File Selected : ")) << title.toStdString();
+    EXPECT_EQ(form.commandHistory()->count(), steps + 2);
+    EXPECT_EQ(first->theme_no(), 1);
+    EXPECT_EQ(second->theme_no(), 1);
+
+    form.commandHistory()->undo();
+    const ctlButton* buttons[] = {first, second};
+    for (int index = 0; index < 2; ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_EQ(buttons[index]->theme_no(), 0);
+        EXPECT_FALSE(firstSkin[index].isNull());
+        EXPECT_EQ(pixels(buttons[index]->PicState1()), firstSkin[index]);
+    }
 }
