@@ -11,9 +11,10 @@ case "$mode" in
 esac
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          libxkbcommon-dev fonts-dejavu-core fonts-comfortaa)
+          libxkbcommon-dev fonts-dejavu-core fonts-comfortaa
+          qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev)
 [ "$mode" = test ] && packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick
-                                  qt6-base-private-dev)
+                                  qt6-base-private-dev designer-qt6)
 
 missing=()
 for p in "${packages[@]}"; do
