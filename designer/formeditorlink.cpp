@@ -45,14 +45,18 @@ void FormEditorLink::watch(QDesignerFormWindowInterface* formWindow)
 }
 
 // A control placed from the widget box has no stored set yet and takes its first-time
-// values; one read from a form has its stored set by now and keeps it.
+// values; one read from a form has its stored set by now and keeps it. A display shows
+// no dots until it has a colour, which its own reading gives it.
 void FormEditorLink::manage(QWidget* widget)
 {
     if (auto* button = qobject_cast<ctlButton*>(widget)) {
         button->setHost(&m_buttonHost);
         if (!button->PropertiesRead())
             button->InitProperties();
-    } else if (!qobject_cast<marquee::Display*>(widget)) {
+    } else if (auto* display = qobject_cast<marquee::Display*>(widget)) {
+        if (display->palette().isNull())
+            display->setStoredSet(display->StoredSet());
+    } else {
         return;
     }
     keepStoredSetWithForm(m_core, *widget);

@@ -119,6 +119,7 @@ TEST(DesignerForm, PlacedControlsComeUpWithTheirFirstTimeValues)
     EXPECT_EQ(display->cellCount(), 10);
     EXPECT_EQ(display->Color(), 255);
     EXPECT_EQ(display->Caption(), "Display");
+    EXPECT_FALSE(display->palette().isNull()) << "drawn in its colour";
 }
 
 TEST(SelectionOrder, KeepsTheOrderInWhichWidgetsWereSelected)
