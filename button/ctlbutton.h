@@ -31,7 +31,7 @@ class ctlButton : public QWidget {
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption STORED false)
     Q_PROPERTY(QFont Font READ Font WRITE setFont STORED false)
     Q_PROPERTY(int ForeColor READ ForeColor WRITE setForeColor STORED false)
-    Q_PROPERTY(int BackColor READ BackColor WRITE setBackColor STORED false)
+    Q_PROPERTY(int BackColor READ BackColor WRITE setBackColorOrWarn STORED false)
     Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled STORED false)
     Q_PROPERTY(bool ToolbarMode READ ToolbarMode WRITE setToolbarMode STORED false)
     Q_PROPERTY(QPixmap ButtonPicture READ buttonPicturePixmap WRITE setButtonPicturePixmap
@@ -96,6 +96,9 @@ public:
     // empty picture, which the validation refuses.
     QPixmap buttonPicturePixmap();
     void setButtonPicturePixmap(const QPixmap& pixmap);
+    // BackColor for editors, which have nobody to raise an error to: a rebuild that
+    // cannot be done is reported as a warning, and the pictures stay as they were.
+    void setBackColorOrWarn(platform::ColourValue oleVal);
     void HitTest(int X, int Y, int& HitResult);
 
     // The state a host or a test may look at.

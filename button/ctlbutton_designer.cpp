@@ -38,3 +38,14 @@ void ctlButton::setButtonPicturePixmap(const QPixmap& pixmap)
 {
     setButtonPicture(platform::makePicture(pixmap.toImage()));
 }
+
+void ctlButton::setBackColorOrWarn(platform::ColourValue oleVal)
+{
+    try {
+        setBackColor(oleVal);
+    } catch (const platform::RuntimeError& error) {
+        qWarning().noquote() << QStringLiteral("%1: the pictures were not rebuilt on the new "
+                                               "background: %2")
+                                    .arg(objectName(), error.description());
+    }
+}

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDesignerFormEditorInterface>
 #include <QDesignerFormWindowCursorInterface>
 #include <QDesignerFormWindowInterface>
 #include <QDesignerTaskMenuExtension>
@@ -27,7 +28,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
-#include <QDesignerFormEditorInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <gtest/gtest.h>
 
@@ -331,5 +331,30 @@ TEST(DesignerForm, TaskActionOpensThePageAndEachPressIsOneUndoStep)
         EXPECT_EQ(buttons[index]->theme_no(), 0);
         EXPECT_FALSE(firstSkin[index].isNull());
         EXPECT_EQ(pixels(buttons[index]->PicState1()), firstSkin[index]);
+    }
+}
+
+TEST(StoredSetText, TextThatHoldsNoStoredSetChangesNothing)
+{
+    QDesignerFormWindowInterface& form = session().openForm();
+    auto* button = control<ctlButton>(form, "ctlButton1");
+    auto* display = control<marquee::Display>(form, "Display1");
+    button->setCaption("Keep me");
+    display->setColorOrWarn(65280);
+    const QByteArray badTexts[] = {
+        "",
+        "not a stored set",
+        "{\"name\": \"caption\"}",
+        "[{\"name\": \"caption\", \"type\": \"string\"}]",
+        "[{\"name\": \"picstate1\", \"type\": \"picture\", \"value\": {\"kind\": \"bitmap\", "
+        "\"width\": 1, \"height\": 1, \"png\": [\"bm90IGEgcG5n\"]}}]",
+    };
+    for (const QByteArray& text : badTexts) {
+        SCOPED_TRACE(text.toStdString());
+        button->setStoredSet(text);
+        display->setStoredSet(text);
+        EXPECT_EQ(button->Caption(), "Keep me");
+        EXPECT_FALSE(button->PicState1());
+        EXPECT_EQ(display->Color(), 65280);
     }
 }
