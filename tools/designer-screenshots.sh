@@ -96,6 +96,17 @@ sleep 0.5
 shot 7-edit-menu
 xdotool key Escape
 
+# Designer's preview: the buttons follow the pointer there as in a program.
+xdotool mousemove 450 180 click 1 key ctrl+r
+preview=$(timeout 10 xdotool search --sync --onlyvisible --name "Preview" | head -n 1) ||
+  fail "the preview did not open"
+eval "$(xdotool getwindowgeometry --shell "$preview")"
+xdotool mousemove $((X + 10 + 48)) $((Y + 10 + 14))
+sleep 0.3
+import -window "$preview" "$out/9-preview-hover.png"
+echo "saved $out/9-preview-hover.png"
+xdotool key Escape
+
 [ "$(grep -c '<property name="StoredSet">' "$form")" = 3 ] || fail "the saved form lacks a stored set"
 [ "$(grep -A2 '&quot;theme_no&quot;' "$form" | grep -c '&quot;value&quot;: 1')" = 2 ] ||
   fail "the saved form does not carry style 1 on both buttons"
