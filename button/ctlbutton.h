@@ -6,6 +6,7 @@
 #include "platform/timer.h"
 
 #include <QFont>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -25,6 +26,20 @@ class PropertyBag;
 // stretched pictures included, in its stored property set.
 class ctlButton : public QWidget {
     Q_OBJECT
+    // What a form editor shows and edits. Only the whole stored set is saved with a form:
+    // restoring it is the button's own reading, so the single properties are not stored.
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption STORED false)
+    Q_PROPERTY(QFont Font READ Font WRITE setFont STORED false)
+    Q_PROPERTY(int ForeColor READ ForeColor WRITE setForeColor STORED false)
+    Q_PROPERTY(int BackColor READ BackColor WRITE setBackColorOrWarn STORED false)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled STORED false)
+    Q_PROPERTY(bool ToolbarMode READ ToolbarMode WRITE setToolbarMode STORED false)
+    Q_PROPERTY(QPixmap ButtonPicture READ buttonPicturePixmap WRITE setButtonPicturePixmap
+                   STORED false)
+    Q_PROPERTY(int theme_file_no READ theme_file_no STORED false)
+    Q_PROPERTY(int theme_no READ theme_no STORED false)
+    Q_PROPERTY(QString Skin_Cords READ Skin_Cords STORED false)
+    Q_PROPERTY(QByteArray StoredSet READ StoredSet WRITE setStoredSet)
 public:
     // Which widget lies under the pointer; the hover face ends when it is another one.
     using PointerQuery = std::function<QWidget*()>;
@@ -71,6 +86,19 @@ public:
     void ReadProperties(const platform::PropertyBag& PropBag);
     void WriteProperties(platform::PropertyBag& PropBag);
     void AmbientChanged(const QString& PropertyName);
+
+    // The stored set as text (see platform::propertiesToText), for hosts that keep it in
+    // a form file of their own: reading writes the set, setting reads it back and draws.
+    // Text that holds no stored set is refused with a warning and changes nothing.
+    QByteArray StoredSet();
+    void setStoredSet(const QByteArray& text);
+    // ButtonPicture for editors that deal in pixmaps; an empty pixmap stands for the
+    // empty picture, which the validation refuses.
+    QPixmap buttonPicturePixmap();
+    void setButtonPicturePixmap(const QPixmap& pixmap);
+    // BackColor for editors, which have nobody to raise an error to: a rebuild that
+    // cannot be done is reported as a warning, and the pictures stay as they were.
+    void setBackColorOrWarn(platform::ColourValue oleVal);
     void HitTest(int X, int Y, int& HitResult);
 
     // The state a host or a test may look at.

@@ -14,6 +14,14 @@ namespace marquee {
 
 class Display : public QWidget {
     Q_OBJECT
+    // What a form editor shows and edits. Only the whole stored set is saved with a form:
+    // restoring it is the display's own reading, so the single properties are not stored.
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption STORED false)
+    Q_PROPERTY(QString Characters READ Characters WRITE setCharactersOrWarn STORED false)
+    Q_PROPERTY(int Color READ Color WRITE setColorOrWarn STORED false)
+    Q_PROPERTY(int ScrollRate READ ScrollRate WRITE setScrollRateOrWarn STORED false)
+    Q_PROPERTY(bool Scroll READ Scroll WRITE setScroll STORED false)
+    Q_PROPERTY(QByteArray StoredSet READ StoredSet WRITE setStoredSet)
 
 public:
     // The control's own name, its first caption and the caption it stores.
@@ -57,6 +65,17 @@ public:
     // Stores the cell count and colour only: caption, rate and scrolling are the host's
     // to set at run time, so they are written as the control's name, 1 and off.
     void WriteProperties(platform::PropertyBag& bag) const;
+
+    // The stored set as text (see platform::propertiesToText), for hosts that keep it in
+    // a form file of their own. Text that holds no stored set, or values the display
+    // cannot take, are refused with a warning.
+    QByteArray StoredSet() const;
+    void setStoredSet(const QByteArray& text);
+    // The setters for editors, which have nobody to raise an error to: a refused value
+    // is reported as a warning and changes nothing.
+    void setCharactersOrWarn(const QString& aCharWidth);
+    void setColorOrWarn(int aColor);
+    void setScrollRateOrWarn(int aInterval);
 
     // The control's size in twips. A host sizes it through setWidthTwips, which applies
     // the sizing rule: whole cells from the width, always 330 twips high.

@@ -116,6 +116,14 @@ QJsonObject propertyToJson(const QString& name, const QVariant& value)
     return json;
 }
 
+QJsonArray propertiesToJson(const PropertyBag& bag)
+{
+    QJsonArray properties;
+    for (const QString& name : bag.names())
+        properties.append(propertyToJson(name, bag.readProperty(name)));
+    return properties;
+}
+
 QJsonObject controlToJson(const StoredControl& control)
 {
     QJsonObject json;
@@ -127,10 +135,7 @@ QJsonObject controlToJson(const StoredControl& control)
     json["height"] = control.height;
     json["extentX"] = control.extentX;
     json["extentY"] = control.extentY;
-    QJsonArray properties;
-    for (const QString& name : control.properties.names())
-        properties.append(propertyToJson(name, control.properties.readProperty(name)));
-    json["properties"] = properties;
+    json["properties"] = propertiesToJson(control.properties);
     return json;
 }
 
@@ -295,6 +300,18 @@ QVariant propertyValueFromJson(const QJsonObject& json, const QString& where)
     fail(QStringLiteral("%1 is of the unknown type \"%2\"").arg(where, type));
 }
 
+PropertyBag propertiesFromJson(const QJsonArray& entries, const QString& owner)
+{
+    PropertyBag bag;
+    for (const QJsonValue& entry : entries) {
+        const QJsonObject property = objectOf(entry, QStringLiteral("a property of ") + owner);
+        const QString name = textMember(property, "name", QStringLiteral("a property of ") + owner);
+        const QString at = QStringLiteral("property \"%1\" of %2").arg(name, owner);
+        bag.writeProperty(name, propertyValueFromJson(property, at));
+    }
+    return bag;
+}
+
 StoredControl controlFromJson(const QJsonObject& json, const QString& where)
 {
     StoredControl control;
@@ -307,12 +324,7 @@ StoredControl controlFromJson(const QJsonObject& json, const QString& where)
     control.height = controlSizeMember(json, "height", named);
     control.extentX = int32Member(json, "extentX", named);
     control.extentY = int32Member(json, "extentY", named);
-    for (const QJsonValue& entry : arrayMember(json, "properties", named)) {
-        const QJsonObject property = objectOf(entry, QStringLiteral("a property of ") + named);
-        const QString name = textMember(property, "name", QStringLiteral("a property of ") + named);
-        const QString at = QStringLiteral("property \"%1\" of %2").arg(name, named);
-        control.properties.writeProperty(name, propertyValueFromJson(property, at));
-    }
+    control.properties = propertiesFromJson(arrayMember(json, "properties", named), named);
     return control;
 }
 
@@ -372,6 +384,22 @@ StoredForm loadFormFile(const QString& path)
             kErrPathFileAccess,
             QStringLiteral("Cannot read the form file %1: %2").arg(path, file.errorString()));
     return formFromText(file.readAll());
+}
+
+QByteArray propertiesToText(const PropertyBag& properties)
+{
+    return QJsonDocument(propertiesToJson(properties)).toJson(QJsonDocument::Indented);
+}
+
+PropertyBag propertiesFromText(const QByteArray& text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError)
+        fail(QStringLiteral("%1 at offset %2").arg(error.errorString()).arg(error.offset));
+    if (!document.isArray())
+        fail(QStringLiteral("the text is not a stored set"));
+    return propertiesFromJson(document.array(), QStringLiteral("the stored set"));
 }
 
 } // namespace platform

@@ -52,4 +52,10 @@ void saveFormFile(const QString& path, const StoredForm& form);
 // be read and kErrInvalidFileFormat for one that holds no form.
 StoredForm loadFormFile(const QString& path);
 
+// One control's stored set on its own, in the same text form as a form file's
+// properties, for hosts that keep each control's set in a file of their own kind.
+QByteArray propertiesToText(const PropertyBag& properties);
+// Raises kErrInvalidFileFormat for text that is not a set written by propertiesToText.
+PropertyBag propertiesFromText(const QByteArray& text);
+
 } // namespace platform

@@ -12,14 +12,15 @@ case "$mode" in
 esac
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          libxkbcommon-dev fonts-dejavu-core fonts-comfortaa)
+          libxkbcommon-dev fonts-dejavu-core fonts-comfortaa
+          qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev)
 [ "$mode" = test ] && packages+=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick)
 # CI's sanitizer and fuzzing runs: clang with its libFuzzer and sanitizer runtimes.
 [ "$mode" = test ] && packages+=(clang libclang-rt-14-dev ccache)
 [ "$mode" = test ] && packages+=(appstream desktop-file-utils)
 [ "$mode" = package ] && packages+=(dpkg-dev file)
 # The tests queue input in Qt's window system queue, whose header comes with Qt's private headers.
-[ "$mode" = test ] && packages+=(qt6-base-private-dev)
+[ "$mode" = test ] && packages+=(qt6-base-private-dev designer-qt6)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,151 @@
+#include "designer/widgetinterfaces.h"
+
+#include "button/ctlbutton.h"
+#include "designer/formeditorlink.h"
+#include "designer/widgeticons.h"
+#include "marquee/display.h"
+
+namespace vantreldesigner {
+namespace {
+
+const QString kGroup = QStringLiteral("Vantrel");
+
+// A new button's size, in pixels (1215 × 375 twips).
+constexpr int kNewButtonWidth = 81;
+constexpr int kNewButtonHeight = 25;
+
+// The single text properties are plain text, not for translators.
+QString widgetXml(const QString& className, const QString& objectName, int width, int height,
+                  const QStringList& plainTextProperties)
+{
+    QString specifications;
+    for (const QString& property : plainTextProperties)
+        specifications += QStringLiteral("<stringpropertyspecification name=\"%1\" notr=\"true\" "
+                                         "type=\"singleline\"/>")
+                              .arg(property);
+    return QStringLiteral("<ui language=\"c++\">"
+                          "<widget class=\"%1\" name=\"%2\">"
+                          "<property name=\"geometry\"><rect><x>0</x><y>0</y>"
+                          "<width>%3</width><height>%4</height></rect></property>"
+                          "</widget>"
+                          "<customwidgets><customwidget><class>%1</class>"
+                          "<propertyspecifications>%5</propertyspecifications>"
+                          "</customwidget></customwidgets>"
+                          "</ui>")
+        .arg(className, objectName)
+        .arg(width)
+        .arg(height)
+        .arg(specifications);
+}
+
+} // namespace
+
+QString ButtonWidgetInterface::name() const
+{
+    return QStringLiteral("ctlButton");
+}
+
+QString ButtonWidgetInterface::group() const
+{
+    return kGroup;
+}
+
+QString ButtonWidgetInterface::toolTip() const
+{
+    return tr("Skinned push button");
+}
+
+QString ButtonWidgetInterface::whatsThis() const
+{
+    return tr("A push button whose normal, hover and pressed faces come from a skin style "
+              "of an .xbn theme file. Right-click it for \"Select Button Style\u2026\".");
+}
+
+QString ButtonWidgetInterface::includeFile() const
+{
+    return QStringLiteral("button/ctlbutton.h");
+}
+
+QIcon ButtonWidgetInterface::icon() const
+{
+    return buttonIcon();
+}
+
+QWidget* ButtonWidgetInterface::createWidget(QWidget* parent)
+{
+    auto* button = new ctlButton(parent);
+    if (m_core)
+        button->setHost(&FormEditorLink::of(m_core).buttonHost());
+    return button;
+}
+
+void ButtonWidgetInterface::initialize(QDesignerFormEditorInterface* core)
+{
+    if (m_core)
+        return;
+    m_core = core;
+    FormEditorLink::of(core);
+}
+
+QString ButtonWidgetInterface::domXml() const
+{
+    return widgetXml(name(), name(), kNewButtonWidth, kNewButtonHeight,
+                     {QStringLiteral("Caption"), QStringLiteral("Skin_Cords")});
+}
+
+QString DisplayWidgetInterface::name() const
+{
+    return QStringLiteral("marquee::Display");
+}
+
+QString DisplayWidgetInterface::group() const
+{
+    return kGroup;
+}
+
+QString DisplayWidgetInterface::toolTip() const
+{
+    return tr("LED marquee");
+}
+
+QString DisplayWidgetInterface::whatsThis() const
+{
+    return tr("A one-line LED dot-matrix display that shows its caption in any colour and "
+              "scrolls it from right to left.");
+}
+
+QString DisplayWidgetInterface::includeFile() const
+{
+    return QStringLiteral("marquee/display.h");
+}
+
+QIcon DisplayWidgetInterface::icon() const
+{
+    return displayIcon();
+}
+
+QWidget* DisplayWidgetInterface::createWidget(QWidget* parent)
+{
+    auto* display = new marquee::Display(parent);
+    display->InitProperties();
+    return display;
+}
+
+void DisplayWidgetInterface::initialize(QDesignerFormEditorInterface* core)
+{
+    if (m_core)
+        return;
+    m_core = core;
+    FormEditorLink::of(core);
+}
+
+QString DisplayWidgetInterface::domXml() const
+{
+    marquee::Display newlyPlaced;
+    newlyPlaced.InitProperties();
+    const QSize size = newlyPlaced.sizeHint();
+    return widgetXml(name(), QString(marquee::Display::kControlName), size.width(), size.height(),
+                     {QStringLiteral("Caption"), QStringLiteral("Characters")});
+}
+
+} // namespace vantreldesigner
