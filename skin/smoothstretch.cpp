@@ -119,22 +119,36 @@ struct WideCell {
     int sample;
 };
 
-// A visible cell one pixel wide: where it lies and the sample it takes.
-struct NarrowCell {
+// Visible cells one pixel wide side by side whose samples lie side by side too: count
+// pixels from x take the samples from sample on.
+struct NarrowRun {
     int x;
     int sample;
+    int count;
 };
 
 // The visible cells of a source row, with the source columns their blends read: each
 // cell's own column and, for a cell more than one pixel wide, the one to its right,
-// each column read once.
+// each column read once and in order.
 struct ColumnPlan {
     ColumnValues<WideCell> wideCells;
-    ColumnValues<NarrowCell> narrowCells;
+    ColumnValues<NarrowRun> narrowRuns;
     ColumnValues<int> sourceColumns;
 
-    bool empty() const { return wideCells.empty() && narrowCells.empty(); }
+    bool empty() const { return wideCells.empty() && narrowRuns.empty(); }
 };
+
+void addNarrowCell(ColumnValues<NarrowRun>& runs, int x, int sample)
+{
+    if (!runs.empty()) {
+        NarrowRun& run = runs.back();
+        if (run.x + run.count == x && run.sample + run.count == sample) {
+            ++run.count;
+            return;
+        }
+    }
+    runs.push_back({x, sample, 1});
+}
 
 ColumnPlan planColumns(int sourceX, int sourceWidth, int destinationX, int destinationWidth,
                        int bitmapWidth)
@@ -153,7 +167,7 @@ ColumnPlan planColumns(int sourceX, int sourceWidth, int destinationX, int desti
             plan.sourceColumns.push_back(sourceX + j);
         const int sample = int(plan.sourceColumns.size()) - 1;
         if (span.length == 1) {
-            plan.narrowCells.push_back({span.start, sample});
+            addNarrowCell(plan.narrowRuns, span.start, sample);
             continue;
         }
         plan.wideCells.push_back({span, sample});
@@ -162,8 +176,7 @@ ColumnPlan planColumns(int sourceX, int sourceWidth, int destinationX, int desti
     return plan;
 }
 
-// Room for the samples rounded up to whole vectors; the lanes past the last sample
-// hold zeros.
+// Room for the samples rounded up to whole vectors.
 qsizetype paddedLength(qsizetype samples)
 {
     return (samples + kLanes - 1) / kLanes * kLanes;
@@ -185,30 +198,56 @@ struct ChannelLines {
     ChannelLine blue;
 };
 
-// A source row's pixels at the sampled columns, as written unblended (opaque) and
-// split into red, green and blue. A read outside the bitmap gives −1, which splits
-// into red −1, green 0 and blue 0 and is written as black.
+// The sampled columns that lie inside a bitmap width pixels wide: samples first …
+// end − 1, since the columns ascend.
+struct InsideSamples {
+    qsizetype first;
+    qsizetype end;
+};
+
+InsideSamples insideSamples(const ColumnValues<int>& columns, int width)
+{
+    const auto first = std::lower_bound(columns.begin(), columns.end(), 0);
+    const auto end = std::lower_bound(first, columns.end(), width);
+    return {first - columns.begin(), end - columns.begin()};
+}
+
+// A source row's pixels at the sampled columns, as written unblended (opaque), and
+// when asked split into red, green and blue. A read outside the bitmap gives −1,
+// which splits into red −1, green 0 and blue 0 and is written as black. The lanes
+// past the last sample hold black.
 class SampledRow {
 public:
     explicit SampledRow(qsizetype samples)
-        : m_pixels(samples)
+        : m_samples(samples)
+        , m_pixels(paddedLength(samples), kOpaque)
         , m_channels(paddedLength(samples))
     {
     }
 
-    void read(const QImage& bitmap, int y, const ColumnValues<int>& columns)
+    void read(const QImage& bitmap, int y, const ColumnValues<int>& columns, InsideSamples inside)
     {
-        const bool rowInside = y >= 0 && y < bitmap.height();
-        const auto* line =
-            rowInside ? reinterpret_cast<const QRgb*>(bitmap.constScanLine(y)) : nullptr;
-        const int width = bitmap.width();
-        for (qsizetype s = 0; s < columns.size(); ++s) {
-            const int x = columns[s];
-            if (rowInside && x >= 0 && x < width)
-                store(s, line[x]);
-            else
-                storeOutside(s);
+        m_inside = y >= 0 && y < bitmap.height() ? inside : InsideSamples{0, 0};
+        std::fill(m_pixels.begin(), m_pixels.begin() + m_inside.first, kOpaque);
+        std::fill(m_pixels.begin() + m_inside.end, m_pixels.begin() + m_samples, kOpaque);
+        if (m_inside.first >= m_inside.end)
+            return;
+        const auto* line = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
+        for (qsizetype s = m_inside.first; s < m_inside.end; ++s)
+            m_pixels[s] = line[columns[s]] | kOpaque;
+    }
+
+    void split()
+    {
+        for (qsizetype n = 0; n < m_pixels.size(); n += kLanes) {
+            Pixels pixels;
+            std::memcpy(&pixels, &m_pixels[n], sizeof pixels);
+            storeInts(&m_channels.red[n], pixels >> 16);
+            storeInts(&m_channels.green[n], pixels >> 8);
+            storeInts(&m_channels.blue[n], pixels);
         }
+        std::fill(m_channels.red.begin(), m_channels.red.begin() + m_inside.first, -1);
+        std::fill(m_channels.red.begin() + m_inside.end, m_channels.red.begin() + m_samples, -1);
     }
 
     const QRgb* pixels() const { return m_pixels.data(); }
@@ -217,22 +256,14 @@ public:
 private:
     static constexpr QRgb kOpaque = 0xFF000000;
 
-    void store(qsizetype s, QRgb pixel)
+    static void storeInts(int* to, Pixels channel)
     {
-        m_pixels[s] = pixel | kOpaque;
-        m_channels.red[s] = qRed(pixel);
-        m_channels.green[s] = qGreen(pixel);
-        m_channels.blue[s] = qBlue(pixel);
+        const Ints values = __builtin_convertvector(channel & 0xFFu, Ints);
+        std::memcpy(to, &values, sizeof values);
     }
 
-    void storeOutside(qsizetype s)
-    {
-        m_pixels[s] = kOpaque;
-        m_channels.red[s] = -1;
-        m_channels.green[s] = 0;
-        m_channels.blue[s] = 0;
-    }
-
+    qsizetype m_samples;
+    InsideSamples m_inside{0, 0};
     ColumnValues<QRgb> m_pixels;
     ChannelLines m_channels;
 };
@@ -267,16 +298,8 @@ void blendDown(const ChannelLine& top, const ColumnValues<double>& slope, double
 // runs from its column's value toward the next one's, every value rounded on its own.
 class RowBlender {
 public:
-    RowBlender(const QImage& source, const ColumnValues<int>& sourceColumns)
-        : m_source(source)
-        , m_columns(sourceColumns)
-        , m_top(sourceColumns.size())
-        , m_lower(sourceColumns.size())
-        , m_slopeRed(paddedLength(sourceColumns.size()))
-        , m_slopeGreen(paddedLength(sourceColumns.size()))
-        , m_slopeBlue(paddedLength(sourceColumns.size()))
-        , m_line(paddedLength(sourceColumns.size()))
-        , m_packed(paddedLength(sourceColumns.size()))
+    RowBlender(const QImage& source, const ColumnPlan& plan)
+        : RowBlender(source, plan.sourceColumns, !plan.wideCells.empty())
     {
     }
 
@@ -284,10 +307,13 @@ public:
     // line high, how they move toward the next row.
     void startRow(int y, int cellHeight)
     {
-        m_top.read(m_source, y, m_columns);
+        m_top.read(m_source, y, m_columns, m_inside);
+        if (m_blendsAcross || cellHeight > 1)
+            m_top.split();
         if (cellHeight == 1)
             return;
-        m_lower.read(m_source, y + 1, m_columns);
+        m_lower.read(m_source, y + 1, m_columns, m_inside);
+        m_lower.split();
         const ChannelLines& top = m_top.channels();
         const ChannelLines& lower = m_lower.channels();
         const double height = cellHeight;
@@ -324,8 +350,27 @@ public:
     }
 
 private:
+    RowBlender(const QImage& source, const ColumnValues<int>& sourceColumns, bool blendsAcross)
+        : m_source(source)
+        , m_columns(sourceColumns)
+        , m_inside(insideSamples(sourceColumns, source.width()))
+        , m_blendsAcross(blendsAcross)
+        , m_top(sourceColumns.size())
+        , m_lower(sourceColumns.size())
+        , m_slopeRed(paddedLength(sourceColumns.size()))
+        , m_slopeGreen(paddedLength(sourceColumns.size()))
+        , m_slopeBlue(paddedLength(sourceColumns.size()))
+        , m_line(paddedLength(sourceColumns.size()))
+        , m_packed(paddedLength(sourceColumns.size()))
+    {
+    }
+
     const QImage& m_source;
     const ColumnValues<int>& m_columns;
+    InsideSamples m_inside;
+    // Whether cells more than one pixel wide blend toward their right neighbours,
+    // which needs the row's channels even on its first line.
+    bool m_blendsAcross;
     SampledRow m_top;
     SampledRow m_lower;
     ColumnValues<double> m_slopeRed;
@@ -371,11 +416,11 @@ void fillLine(QRgb* row, const ColumnPlan& columns, RowBlender& blender, int k)
     const ChannelLines& line = blender.blendLine(k);
     for (const WideCell& cell : columns.wideCells)
         blendCellLine(row, cell, line);
-    if (columns.narrowCells.empty())
+    if (columns.narrowRuns.empty())
         return;
     const QRgb* pixels = blender.pixelLine(k, line);
-    for (const NarrowCell& cell : columns.narrowCells)
-        row[cell.x] = pixels[cell.sample];
+    for (const NarrowRun& run : columns.narrowRuns)
+        std::memcpy(row + run.x, pixels + run.sample, sizeof(QRgb) * std::size_t(run.count));
 }
 
 } // namespace
@@ -408,7 +453,7 @@ void SmoothStretch(const platform::PixelSurface& source, std::int16_t sourceX,
         return;
     uchar* bits = bitmap.bits();
     const qsizetype stride = bitmap.bytesPerLine();
-    RowBlender blender(source.bitmap(), columns.sourceColumns);
+    RowBlender blender(source.bitmap(), columns);
     const CellAxis rows(sourceHeight, destinationHeight);
     for (int i = 0; i < sourceHeight; ++i) {
         const CellSpan span =
