@@ -23,6 +23,7 @@ template <typename T> using ColumnValues = QVarLengthArray<T, kStackColumns>;
 constexpr int kLanes = 4;
 using Doubles = double __attribute__((vector_size(kLanes * sizeof(double))));
 using Longs = std::int64_t __attribute__((vector_size(kLanes * sizeof(std::int64_t))));
+using ULongs = std::uint64_t __attribute__((vector_size(kLanes * sizeof(std::uint64_t))));
 using Ints = std::int32_t __attribute__((vector_size(kLanes * sizeof(std::int32_t))));
 using Pixels = std::uint32_t __attribute__((vector_size(kLanes * sizeof(std::uint32_t))));
 
@@ -74,6 +75,23 @@ inline Pixels channelByte(Ints channel)
 inline Pixels packPixels(Ints red, Ints green, Ints blue)
 {
     return 0xFF000000u | channelByte(red) << 16 | channelByte(green) << 8 | channelByte(blue);
+}
+
+// The same packing straight from the rounded sums of blends that lie between two
+// channel values, so from −1 to 255: the low nine bits of such a sum are 0x1FF for
+// −1 and the value itself otherwise, and adding back the ninth bit carries −1 to 0.
+// It keeps the work in the sums' own lanes, with one narrowing per pixel.
+inline ULongs blendedByte(Doubles blend)
+{
+    const ULongs low = std::bit_cast<ULongs>(blend + kRoundingShift) & 0x1FFu;
+    return (low + (low >> 8)) & 0xFFu;
+}
+
+inline Pixels packBlends(Doubles red, Doubles green, Doubles blue)
+{
+    const ULongs pixels =
+        0xFF000000u | blendedByte(red) << 16 | blendedByte(green) << 8 | blendedByte(blue);
+    return __builtin_convertvector(pixels, Pixels);
 }
 
 // Where the cells of one axis lie: the cell of source index i runs from the end of
@@ -134,6 +152,8 @@ struct ColumnPlan {
     ColumnValues<WideCell> wideCells;
     ColumnValues<NarrowRun> narrowRuns;
     ColumnValues<int> sourceColumns;
+    // The cells tile the destination, so the visible ones run side by side up to here.
+    int visibleEnd = 0;
 
     bool empty() const { return wideCells.empty() && narrowRuns.empty(); }
 };
@@ -166,6 +186,7 @@ ColumnPlan planColumns(int sourceX, int sourceWidth, int destinationX, int desti
         if (plan.sourceColumns.empty() || plan.sourceColumns.back() != sourceX + j)
             plan.sourceColumns.push_back(sourceX + j);
         const int sample = int(plan.sourceColumns.size()) - 1;
+        plan.visibleEnd = span.start + span.end;
         if (span.length == 1) {
             addNarrowCell(plan.narrowRuns, span.start, sample);
             continue;
@@ -382,8 +403,9 @@ private:
 
 // One line of a cell more than one pixel wide, from the value of its column toward
 // the next column's value: pixel l takes nearest(left + l × ((right − left) / width))
-// per channel, four pixels at a time.
-void blendCellLine(QRgb* row, const WideCell& cell, const ChannelLines& line)
+// per channel, four pixels at a time. The last four may run into the cells to the
+// right, which are drawn afterwards, up to writableEnd.
+void blendCellLine(QRgb* row, const WideCell& cell, const ChannelLines& line, int writableEnd)
 {
     const int s = cell.sample;
     const double length = cell.span.length;
@@ -394,14 +416,13 @@ void blendCellLine(QRgb* row, const WideCell& cell, const ChannelLines& line)
     const double stepGreen = double(line.green[s + 1] - line.green[s]) / length;
     const double stepBlue = double(line.blue[s + 1] - line.blue[s]) / length;
     QRgb* pixels = row + cell.span.start;
-    const Doubles laneOffsets = {0, 1, 2, 3};
     const int end = cell.span.end;
-    for (int l = cell.span.first; l < end; l += kLanes) {
-        const Doubles dl = double(l) + laneOffsets;
+    const int writable = writableEnd - cell.span.start;
+    Doubles dl = double(cell.span.first) + Doubles{0, 1, 2, 3};
+    for (int l = cell.span.first; l < end; l += kLanes, dl += kLanes) {
         const Pixels values =
-            packPixels(nearest(red + dl * stepRed), nearest(green + dl * stepGreen),
-                       nearest(blue + dl * stepBlue));
-        if (l + kLanes <= end)
+            packBlends(red + dl * stepRed, green + dl * stepGreen, blue + dl * stepBlue);
+        if (l + kLanes <= writable)
             std::memcpy(pixels + l, &values, sizeof values);
         else
             for (int lane = 0; lane < end - l; ++lane)
@@ -415,7 +436,7 @@ void fillLine(QRgb* row, const ColumnPlan& columns, RowBlender& blender, int k)
 {
     const ChannelLines& line = blender.blendLine(k);
     for (const WideCell& cell : columns.wideCells)
-        blendCellLine(row, cell, line);
+        blendCellLine(row, cell, line, columns.visibleEnd);
     if (columns.narrowRuns.empty())
         return;
     const QRgb* pixels = blender.pixelLine(k, line);
