@@ -446,6 +446,16 @@ void fillLine(QRgb* row, const ColumnPlan& columns, RowBlender& blender, int k)
 
 } // namespace
 
+const char* SmoothStretchBuild()
+{
+#if defined(__x86_64__) && (defined(__clang__) || defined(__GNUC__))
+    // The same test the loader makes to pick among the versions below.
+    return __builtin_cpu_supports("avx2") ? "avx2" : "default";
+#else
+    return "default";
+#endif
+}
+
 // On x86-64 the stretch is also built for AVX2 and picked at load time where the
 // processor has it. Besides the wider vectors, that keeps its vector code apart from
 // the wide-register state that other code (Qt's own fills among it) leaves behind,
