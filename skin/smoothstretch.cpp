@@ -103,7 +103,6 @@ public:
     {
     }
 
-    int start(int i) const { return i == 0 ? 0 : end(i - 1); }
     int end(int i) const { return nearest(m_ratio * double(i + 1)); }
 
 private:
@@ -180,6 +179,8 @@ ColumnPlan planColumns(int sourceX, int sourceWidth, int destinationX, int desti
     for (int j = 0; j < sourceWidth; ++j) {
         const int cellStart = cellEnd;
         cellEnd = axis.end(j);
+        if (cellEnd <= cellStart)
+            continue;
         const CellSpan span = visibleSpan(destinationX, cellStart, cellEnd, bitmapWidth);
         if (!span.visible())
             continue;
@@ -486,9 +487,14 @@ void SmoothStretch(const platform::PixelSurface& source, std::int16_t sourceX,
     const qsizetype stride = bitmap.bytesPerLine();
     RowBlender blender(source.bitmap(), columns);
     const CellAxis rows(sourceHeight, destinationHeight);
+    const int bitmapHeight = bitmap.height();
+    int rowEnd = 0;
     for (int i = 0; i < sourceHeight; ++i) {
-        const CellSpan span =
-            visibleSpan(destinationY, rows.start(i), rows.end(i), bitmap.height());
+        const int rowStart = rowEnd;
+        rowEnd = rows.end(i);
+        if (rowEnd <= rowStart)
+            continue;
+        const CellSpan span = visibleSpan(destinationY, rowStart, rowEnd, bitmapHeight);
         if (!span.visible())
             continue;
         blender.startRow(sourceY + i, span.length);
