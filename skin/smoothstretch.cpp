@@ -62,11 +62,6 @@ inline Doubles loadDoubles(const double* from)
 // A blended channel can fall below 0 only beside a read outside the bitmap (red −1).
 // Such a channel is written as 0: the pixel keeps the blend of its real neighbours
 // instead of leaving a hole in the face.
-inline QRgb packPixel(int red, int green, int blue)
-{
-    return qRgb(std::max(red, 0), std::max(green, 0), std::max(blue, 0));
-}
-
 inline Pixels channelByte(Ints channel)
 {
     return std::bit_cast<Pixels>(channel & (channel > 0)) & 0xFFu;
