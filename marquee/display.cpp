@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <exception>
+#include <algorithm>
+#include <cstring>
 
 namespace marquee {
 namespace {
@@ -18,6 +20,8 @@ namespace {
 constexpr int kNewControlWidthTwips = 2400;
 constexpr std::int16_t kStoredCellsDefault = 10;
 constexpr std::int32_t kStoredColorDefault = 255;
+constexpr int kBlackCell = -1;
+constexpr int kUnknownCell = -2;
 
 QVariant int16Value(std::int16_t value)
 {
@@ -173,37 +177,78 @@ void Display::setWidthTwips(int widthTwips)
 void Display::RecolorPalette(std::int32_t aColor)
 {
     m_picPalette = recolouredPalette(m_picLED, aColor);
+    m_drawnCells.clear();
     RenderDisplay();
+}
+
+QString Display::currentLine() const
+{
+    return Scroll() ? scrollingLine(m_caption, m_cells, m_position)
+                    : staticLine(m_caption, m_cells);
 }
 
 void Display::RenderDisplay()
 {
-    DrawCells(Scroll() ? scrollingLine(m_caption, m_cells, m_position)
-                       : staticLine(m_caption, m_cells));
+    DrawCells(currentLine());
 }
 
 void Display::DrawCells(const QString& line)
 {
-    m_shown = line;
-    if (m_picDisp.isNull())
-        return;
-    m_picDisp.fill(kBackgroundPixel);
-    if (!m_picPalette.isNull()) {
-        QPainter painter(&m_picDisp);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (qsizetype i = 0; i < line.size(); ++i) {
-            const int cell = GlyphIndex(line[i]);
-            painter.drawImage(QPoint(kCellWidth * int(i), 0), m_picPalette,
-                              QRect(kCellWidth * cell, 0, kCellWidth, m_picPalette.height()));
-        }
-    }
-    update();
+    update(drawChangedCells(line));
 }
 
+// The surface ends up as if cleared and drawn whole, but a cell that already shows
+// its glyph is left alone: a scroll step moves the text by one cell, and blanks and
+// repeated letters stay where they are.
+QRect Display::drawChangedCells(const QString& line)
+{
+    m_shown = line;
+    if (m_picDisp.isNull())
+        return {};
+    const int cells = (m_picDisp.width() + kCellWidth - 1) / kCellWidth;
+    m_drawnCells.resize(std::size_t(cells), kUnknownCell);
+    QRect changed;
+    for (int i = 0; i < cells; ++i) {
+        const int glyph =
+            i < line.size() && !m_picPalette.isNull() ? GlyphIndex(line[i]) : kBlackCell;
+        if (m_drawnCells[std::size_t(i)] == glyph)
+            continue;
+        drawCell(i, glyph);
+        m_drawnCells[std::size_t(i)] = glyph;
+        changed |= QRect(kCellWidth * i, 0, kCellWidth, m_picDisp.height());
+    }
+    return changed;
+}
+
+// The glyph's column of the palette, unscaled and opaque, on black where the palette
+// ends; kBlackCell leaves the cell black.
+void Display::drawCell(int cell, int glyph)
+{
+    const int x = kCellWidth * cell;
+    const int width = std::min(kCellWidth, m_picDisp.width() - x);
+    const int from = kCellWidth * glyph;
+    const int copied = glyph == kBlackCell
+                           ? 0
+                           : std::clamp(std::min(m_picPalette.width() - from, width), 0, width);
+    uchar* to = m_picDisp.bits() + x * qsizetype(sizeof(QRgb));
+    const uchar* glyphs =
+        copied > 0 ? m_picPalette.constBits() + from * qsizetype(sizeof(QRgb)) : nullptr;
+    for (int y = 0; y < m_picDisp.height(); ++y, to += m_picDisp.bytesPerLine()) {
+        auto* pixels = reinterpret_cast<QRgb*>(to);
+        const int rowCopied = y < m_picPalette.height() ? copied : 0;
+        if (rowCopied > 0)
+            std::memcpy(pixels, glyphs + y * m_picPalette.bytesPerLine(),
+                        sizeof(QRgb) * std::size_t(rowCopied));
+        std::fill(pixels + rowCopied, pixels + width, kBackgroundPixel);
+    }
+}
+
+// Painted at once rather than when the event loop comes round again, so a step wakes
+// the program once.
 void Display::scrollStep()
 {
     m_position = nextScrollPosition(m_position, m_caption.size(), m_cells);
-    RenderDisplay();
+    repaint(drawChangedCells(currentLine()));
 }
 
 QSize Display::sizeHint() const
@@ -211,11 +256,13 @@ QSize Display::sizeHint() const
     return pixelSizeOf(m_widthTwips, m_heightTwips);
 }
 
-void Display::paintEvent(QPaintEvent*)
+void Display::paintEvent(QPaintEvent* event)
 {
+    const QRect area = event->rect();
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.drawImage(0, 0, m_picDisp);
+    if (!m_picDisp.rect().contains(area))
+        painter.fillRect(area, Qt::black);
+    painter.drawImage(area.topLeft(), m_picDisp, area);
 }
 
 void Display::resizeEvent(QResizeEvent* event)
@@ -232,6 +279,7 @@ void Display::applySizingRule(int widthTwips)
     m_heightTwips = kControlHeightTwips;
     const QSize pixels = pixelSizeOf(m_widthTwips, m_heightTwips);
     m_picDisp = resizedSurface(m_picDisp, pixels);
+    m_drawnCells.clear();
     updateGeometry();
     resize(pixels);
 }

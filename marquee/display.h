@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <vector>
 
 // The LED marquee: a one-line dot-matrix display that shows its caption statically
 // or scrolls it from right to left, one cell per tick of its scroll timer.
@@ -118,6 +119,12 @@ protected:
 
 private:
     void applySizingRule(int widthTwips);
+    // The line the caption, the mode and the position call for.
+    QString currentLine() const;
+    // Draws the cells of the line that differ from what the surface shows and returns
+    // the area that changed.
+    QRect drawChangedCells(const QString& line);
+    void drawCell(int cell, int glyph);
 
     std::int32_t m_color = 255;
     QString m_caption{kControlName};
@@ -130,6 +137,9 @@ private:
     QImage m_picLED;
     QImage m_picPalette;
     QImage m_picDisp;
+    // What each cell of picDisp shows: a glyph index, kBlackCell, or kUnknownCell
+    // after the surface or the palette has changed.
+    std::vector<int> m_drawnCells;
 };
 
 } // namespace marquee

@@ -1,5 +1,7 @@
 #include "platform/pixelsurface.h"
 
+#include "platform/pixelruns.h"
+
 #include <QList>
 #include <QPoint>
 #include <algorithm>
@@ -21,15 +23,14 @@ constexpr std::int64_t kMaxPixels = std::int64_t{1} << 26;
 // the ordinary vector code of the stretch run right after it several times over.
 void fillAll(QImage& bitmap, QRgb pixel)
 {
-    for (int y = 0; y < bitmap.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(bitmap.scanLine(y));
-        std::fill_n(line, bitmap.width(), pixel);
-    }
+    uchar* bits = bitmap.bits();
+    const qsizetype stride = bitmap.bytesPerLine();
+    for (int y = 0; y < bitmap.height(); ++y)
+        fillRun(reinterpret_cast<QRgb*>(bits + y * stride), bitmap.width(), pixel);
 }
 
 // Whether a line holds a pixel of the colour. It looks at every pixel rather than
-// stopping at the first match, which lets the compiler test several at once: the
-// whole fresh surface is searched before each face is prepared.
+// stopping at the first match, which lets the compiler test several at once.
 bool containsColour(const QRgb* line, int width, QRgb colour)
 {
     int matches = 0;
@@ -54,14 +55,36 @@ PixelSurface PixelSurface::compatibleWithScreen(int width, int height)
         return surface;
     surface.m_bitmap = QImage(width, height, QImage::Format_RGB32);
     if (!surface.m_bitmap.isNull())
-        fillAll(surface.m_bitmap, kNewBitmap);
+        surface.m_pendingFill = kNewBitmap;
     return surface;
+}
+
+void PixelSurface::applyPendingFill() const
+{
+    if (!m_pendingFill)
+        return;
+    fillAll(m_bitmap, *m_pendingFill);
+    m_pendingFill.reset();
+}
+
+const QImage& PixelSurface::bitmap() const
+{
+    applyPendingFill();
+    return m_bitmap;
+}
+
+QImage& PixelSurface::bitmap()
+{
+    applyPendingFill();
+    return m_bitmap;
 }
 
 ColourValue PixelSurface::pixel(int x, int y) const
 {
     if (!m_bitmap.valid(x, y))
         return -1;
+    if (m_pendingFill)
+        return fromPixel(*m_pendingFill);
     return fromPixel(reinterpret_cast<const QRgb*>(m_bitmap.constScanLine(y))[x]);
 }
 
@@ -69,6 +92,7 @@ bool PixelSurface::setPixel(int x, int y, ColourValue colour)
 {
     if (!m_bitmap.valid(x, y))
         return false;
+    applyPendingFill();
     reinterpret_cast<QRgb*>(m_bitmap.scanLine(y))[x] = toPixel(colour);
     return true;
 }
@@ -78,17 +102,24 @@ bool PixelSurface::floodFill(int x, int y, ColourValue boundary)
     if (!m_bitmap.valid(x, y))
         return false;
     const QRgb border = toPixel(boundary) & kRgbMask;
+    auto isBorder = [border](QRgb pixel) { return (pixel & kRgbMask) == border; };
+    // A surface of one colour is filled whole, or not at all when that colour is the
+    // boundary.
+    if (m_pendingFill) {
+        if (isBorder(*m_pendingFill))
+            return false;
+        m_pendingFill = kDefaultBrush;
+        return true;
+    }
     const int width = m_bitmap.width();
     const int height = m_bitmap.height();
     uchar* bits = m_bitmap.bits();
     const qsizetype stride = m_bitmap.bytesPerLine();
     auto line = [bits, stride](int row) { return reinterpret_cast<QRgb*>(bits + row * stride); };
-    auto isBorder = [border](QRgb pixel) { return (pixel & kRgbMask) == border; };
     if (isBorder(line(y)[x]))
         return false;
 
-    // With no pixel of the boundary colour the area is the whole bitmap, as on every
-    // freshly made surface.
+    // With no pixel of the boundary colour the area is the whole bitmap.
     bool bounded = false;
     for (int row = 0; row < height && !bounded; ++row)
         bounded = containsColour(line(row), width, border);

@@ -3,6 +3,7 @@
 #include "platform/colour.h"
 
 #include <QImage>
+#include <optional>
 
 // A memory drawing surface in the manner of the desktop's memory contexts: it may
 // hold a bitmap (kept as 32-bit RGB, compatible with the screen) and carries the
@@ -26,8 +27,8 @@ public:
     static PixelSurface compatibleWithScreen(int width, int height);
 
     bool hasBitmap() const { return !m_bitmap.isNull(); }
-    const QImage& bitmap() const { return m_bitmap; }
-    QImage& bitmap() { return m_bitmap; }
+    const QImage& bitmap() const;
+    QImage& bitmap();
 
     // The colour value at a point, or −1 for a point outside the bitmap or when
     // there is no bitmap.
@@ -49,7 +50,13 @@ public:
     bool floodFill(int x, int y, ColourValue boundary);
 
 private:
-    QImage m_bitmap;
+    // Writes the colour that a surface of one colour is still waiting for.
+    void applyPendingFill() const;
+
+    // A new bitmap is one colour throughout, and a flood fill over it only changes that
+    // colour; the pixels are written once, when they are first needed.
+    mutable QImage m_bitmap;
+    mutable std::optional<QRgb> m_pendingFill;
     BackgroundMode m_backgroundMode = BackgroundMode::Opaque;
     ColourValue m_backgroundColour = rgbValue(255, 255, 255);
 };

@@ -19,4 +19,7 @@ void SmoothStretch(const platform::PixelSurface& source, std::int16_t sourceX, s
                    std::int16_t destinationX, std::int16_t destinationY,
                    platform::PixelSurface& destination);
 
+// Which build of the stretch this processor runs: "avx2" or "default".
+const char* SmoothStretchBuild();
+
 } // namespace basGeneral

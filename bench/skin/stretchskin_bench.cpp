@@ -134,7 +134,8 @@ public:
     {
         ConsoleReporter::Finalize();
         std::printf("\nSpeed against QImage::scaled(Qt::SmoothTransformation), same size"
-                    " (median processor time):\n");
+                    " (median processor time), smooth stretch build \"%s\":\n",
+                    basGeneral::SmoothStretchBuild());
         for (const Size& s : kSizes) {
             const std::string n = sizeName(s);
             const auto qt = m_seconds.find("QtSmoothScale/" + n);

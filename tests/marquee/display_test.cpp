@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPaintEvent>
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -109,6 +110,56 @@ TEST_F(DisplayTest, ScrollingTwoCharactersOverThreeCellsTakesFiveSteps)
         EXPECT_EQ(display.scrollPosition(), positions[step]) << "step " << step;
         expectSurfaceShowsText();
     }
+}
+
+// The areas of the paint events a widget receives.
+class PaintedAreas : public QObject {
+public:
+    QList<QRect> areas;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            areas.append(static_cast<QPaintEvent*>(event)->rect());
+        return false;
+    }
+};
+
+TEST_F(DisplayTest, AScrollStepRepaintsOnlyTheCellsThatChanged)
+{
+    sized(5);
+    display.setScrollRate(30000);
+    display.setScroll(true);
+    display.setCaption("AA");
+    display.show();
+    QCoreApplication::processEvents();
+    PaintedAreas painted;
+    display.installEventFilter(&painted);
+
+    struct Step {
+        const char* shown;
+        QRect repainted;
+    };
+    // A repeated letter and the blanks stay where they are.
+    const Step steps[] = {{"    A", {64, 0, 16, 22}},
+                          {"   AA", {48, 0, 16, 22}},
+                          {"  AA ", {32, 0, 48, 22}},
+                          {" AA  ", {16, 0, 48, 22}}};
+    for (const Step& step : steps) {
+        painted.areas.clear();
+        display.scrollStep();
+        EXPECT_EQ(display.shownText(), step.shown);
+        EXPECT_EQ(painted.areas, QList<QRect>{step.repainted}) << step.shown;
+        expectSurfaceShowsText();
+    }
+
+    // A new colour or size redraws every cell.
+    display.setColor(65535);
+    expectSurfaceShowsText();
+    sized(7);
+    display.scrollStep();
+    expectSurfaceShowsText();
 }
 
 TEST_F(DisplayTest, SwitchingScrollingDoesNotRedrawAndACaptionDrawsFromThePosition)

@@ -1,6 +1,7 @@
 #include "platform/pixelsurface.h"
 #include "platform/runtimeerror.h"
 #include "platform/units.h"
+#include "referencestretch.h"
 #include "skin/busyguard.h"
 #include "skin/smoothstretch.h"
 #include "skin/stretchpiece.h"
@@ -9,6 +10,7 @@
 #include <QList>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -202,3 +204,66 @@ TEST_F(SmoothStretchTest, SmoothPieceBeyondSixteenBitsRaisesOverflow)
 }
 
 } // namespace
+
+namespace {
+
+QImage randomImage(std::mt19937& random, int width, int height)
+{
+    std::uniform_int_distribution<int> channel(0, 255);
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(channel(random), channel(random), channel(random)));
+    return image;
+}
+
+// Where the stretch reads and writes, and the sizes of both bitmaps.
+struct RandomCase {
+    int skinWidth;
+    int skinHeight;
+    PixelRect from;
+    PixelRect to;
+    int targetWidth;
+    int targetHeight;
+};
+
+RandomCase randomCase(std::mt19937& random)
+{
+    auto between = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    RandomCase c{};
+    c.skinWidth = between(1, 24);
+    c.skinHeight = between(1, 24);
+    // The source rectangle may start before the skin and run past it, as a piece's
+    // neighbours do.
+    c.from = {between(-1, c.skinWidth - 1), between(-1, c.skinHeight - 1),
+              between(1, c.skinWidth + 1), between(1, c.skinHeight + 1)};
+    c.targetWidth = between(1, 72);
+    c.targetHeight = between(1, 48);
+    // From strong reductions to cells dozens of pixels wide, partly off the target.
+    c.to = {between(-8, c.targetWidth - 1), between(-8, c.targetHeight - 1), between(1, 96),
+            between(1, 64)};
+    return c;
+}
+
+} // namespace
+
+TEST_F(SmoothStretchTest, MatchesThePlainCellLoopOnRandomSkinsSizesAndPositions)
+{
+    std::mt19937 random(20261211);
+    for (int n = 0; n < 400; ++n) {
+        const RandomCase c = randomCase(random);
+        const PixelSurface source(randomImage(random, c.skinWidth, c.skinHeight));
+        const QImage behind = randomImage(random, c.targetWidth, c.targetHeight);
+        PixelSurface fast(behind);
+        stretch(source, c.from, fast, c.to);
+        PixelSurface plain(behind);
+        referenceSmoothStretch(source, c.from.x, c.from.y, c.from.width, c.from.height, c.to.width,
+                               c.to.height, c.to.x, c.to.y, plain);
+        ASSERT_EQ(fast.bitmap(), plain.bitmap())
+            << "case " << n << ": skin " << c.skinWidth << "x" << c.skinHeight << " from "
+            << c.from.x << "," << c.from.y << " " << c.from.width << "x" << c.from.height << " to "
+            << c.to.x << "," << c.to.y << " " << c.to.width << "x" << c.to.height;
+    }
+}
