@@ -51,18 +51,8 @@ command_line=$(sed -n 's/^Exec=//p' "$entry" | head -n 1)
 command_line=${command_line//%[fFuUick]/}
 echo "desktop entry $entry starts: $command_line"
 
-display=${3:-99}
-while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-export DISPLAY=":${display}"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp &
-xvfb_pid=$!
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/virtualscreen.sh"
+start_virtual_screen "${3:-99}" 1024 768
 
 # shellcheck disable=SC2086 # the Exec line is split into words as a launcher does
 (cd / && exec env -u QT_QPA_PLATFORM $command_line) &

@@ -20,18 +20,8 @@ artwork=$(dirname "$program")/../resources/artwork
 mkdir -p "$out"
 scratch=$(mktemp -d)
 
-while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-export DISPLAY=":${display}"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp &
-xvfb_pid=$!
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/virtualscreen.sh"
+start_virtual_screen "$display" 1024 768
 
 convert "$artwork/ic4.png" -crop 416x153+0+0 +repage "$scratch/expected.png"
 

@@ -20,19 +20,8 @@ screen_h=1536
 mkdir -p "$out"
 status=0
 
-display=${XVFB_DISPLAY:-99}
-while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-export DISPLAY=":${display}"
-
-Xvfb "$DISPLAY" -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp &
-xvfb_pid=$!
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/virtualscreen.sh"
+start_virtual_screen "${XVFB_DISPLAY:-99}" "$screen_w" "$screen_h"
 
 # Logical window pixels to device pixels at the factor.
 device() { awk -v v="$1" -v f="$factor" 'BEGIN { printf "%d", v * f + 0.5 }'; }

@@ -23,20 +23,8 @@ mkdir -p "$out"
 scratch=$(mktemp -d)
 status=0
 
-display=${3:-${XVFB_DISPLAY:-99}}
-while [ -e "/tmp/.X${display}-lock" ]; do display=$((display + 1)); done
-export DISPLAY=":${display}"
-
-Xvfb "$DISPLAY" -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp &
-xvfb_pid=$!
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/virtualscreen.sh"
+start_virtual_screen "${3:-${XVFB_DISPLAY:-99}}" "$screen_w" "$screen_h"
 
 QT_QPA_PLATFORM=xcb "$program" &
 app_pid=$!
@@ -142,8 +130,8 @@ fi
 
 # The same window on screens of device pixel ratio 1, 1.5 and 2, on the same display
 # number once this display has ended.
-cleanup
+end_virtual_screen
 trap - EXIT
 wait "$xvfb_pid" 2>/dev/null || true
-XVFB_DISPLAY=$display tools/scaledshots.sh "$program" "$out" || status=1
+XVFB_DISPLAY=${DISPLAY#:} tools/scaledshots.sh "$program" "$out" || status=1
 exit $status

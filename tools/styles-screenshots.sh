@@ -21,19 +21,9 @@ mkdir -p "$out"
 scratch=$(mktemp -d)
 status=0
 
-export DISPLAY=":${DISPLAY_NUMBER:-91}"
 export XDG_CONFIG_HOME="$scratch/config"
-
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp &
-xvfb_pid=$!
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+. "$(dirname "$0")/virtualscreen.sh"
+start_virtual_screen "${DISPLAY_NUMBER:-91}" 1024 768
 
 QT_QPA_PLATFORM=xcb "$program" "$themes" &
 app_pid=$!
