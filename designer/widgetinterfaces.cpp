@@ -14,28 +14,17 @@ const QString kGroup = QStringLiteral("Vantrel");
 constexpr int kNewButtonWidth = 81;
 constexpr int kNewButtonHeight = 25;
 
-// The single text properties are plain text, not for translators.
-QString widgetXml(const QString& className, const QString& objectName, int width, int height,
-                  const QStringList& plainTextProperties)
+QString widgetXml(const QString& className, const QString& objectName, int width, int height)
 {
-    QString specifications;
-    for (const QString& property : plainTextProperties)
-        specifications += QStringLiteral("<stringpropertyspecification name=\"%1\" notr=\"true\" "
-                                         "type=\"singleline\"/>")
-                              .arg(property);
     return QStringLiteral("<ui language=\"c++\">"
                           "<widget class=\"%1\" name=\"%2\">"
                           "<property name=\"geometry\"><rect><x>0</x><y>0</y>"
                           "<width>%3</width><height>%4</height></rect></property>"
                           "</widget>"
-                          "<customwidgets><customwidget><class>%1</class>"
-                          "<propertyspecifications>%5</propertyspecifications>"
-                          "</customwidget></customwidgets>"
                           "</ui>")
         .arg(className, objectName)
         .arg(width)
-        .arg(height)
-        .arg(specifications);
+        .arg(height);
 }
 
 } // namespace
@@ -89,8 +78,7 @@ void ButtonWidgetInterface::initialize(QDesignerFormEditorInterface* core)
 
 QString ButtonWidgetInterface::domXml() const
 {
-    return widgetXml(name(), name(), kNewButtonWidth, kNewButtonHeight,
-                     {QStringLiteral("Caption"), QStringLiteral("Skin_Cords")});
+    return widgetXml(name(), name(), kNewButtonWidth, kNewButtonHeight);
 }
 
 QString DisplayWidgetInterface::name() const
@@ -144,8 +132,7 @@ QString DisplayWidgetInterface::domXml() const
     marquee::Display newlyPlaced;
     newlyPlaced.InitProperties();
     const QSize size = newlyPlaced.sizeHint();
-    return widgetXml(name(), QString(marquee::Display::kControlName), size.width(), size.height(),
-                     {QStringLiteral("Caption"), QStringLiteral("Characters")});
+    return widgetXml(name(), QString(marquee::Display::kControlName), size.width(), size.height());
 }
 
 } // namespace vantreldesigner
