@@ -8,8 +8,6 @@
 namespace vantreldesigner {
 namespace {
 
-const QString kGroup = QStringLiteral("Vantrel");
-
 // A new button's size, in pixels (1215 × 375 twips).
 constexpr int kNewButtonWidth = 81;
 constexpr int kNewButtonHeight = 25;
@@ -29,14 +27,22 @@ QString widgetXml(const QString& className, const QString& objectName, int width
 
 } // namespace
 
+QString ControlWidgetInterface::group() const
+{
+    return QStringLiteral("Vantrel");
+}
+
+void ControlWidgetInterface::initialize(QDesignerFormEditorInterface* core)
+{
+    if (m_core)
+        return;
+    m_core = core;
+    FormEditorLink::of(core);
+}
+
 QString ButtonWidgetInterface::name() const
 {
     return QStringLiteral("ctlButton");
-}
-
-QString ButtonWidgetInterface::group() const
-{
-    return kGroup;
 }
 
 QString ButtonWidgetInterface::toolTip() const
@@ -63,17 +69,9 @@ QIcon ButtonWidgetInterface::icon() const
 QWidget* ButtonWidgetInterface::createWidget(QWidget* parent)
 {
     auto* button = new ctlButton(parent);
-    if (m_core)
-        button->setHost(&FormEditorLink::of(m_core).buttonHost());
+    if (core())
+        button->setHost(&FormEditorLink::of(core()).buttonHost());
     return button;
-}
-
-void ButtonWidgetInterface::initialize(QDesignerFormEditorInterface* core)
-{
-    if (m_core)
-        return;
-    m_core = core;
-    FormEditorLink::of(core);
 }
 
 QString ButtonWidgetInterface::domXml() const
@@ -84,11 +82,6 @@ QString ButtonWidgetInterface::domXml() const
 QString DisplayWidgetInterface::name() const
 {
     return QStringLiteral("marquee::Display");
-}
-
-QString DisplayWidgetInterface::group() const
-{
-    return kGroup;
 }
 
 QString DisplayWidgetInterface::toolTip() const
@@ -117,14 +110,6 @@ QWidget* DisplayWidgetInterface::createWidget(QWidget* parent)
     auto* display = new marquee::Display(parent);
     display->InitProperties();
     return display;
-}
-
-void DisplayWidgetInterface::initialize(QDesignerFormEditorInterface* core)
-{
-    if (m_core)
-        return;
-    m_core = core;
-    FormEditorLink::of(core);
 }
 
 QString DisplayWidgetInterface::domXml() const
