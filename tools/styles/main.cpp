@@ -1,4 +1,5 @@
 // vantrel-styles: the theme picker page on its own, for theme authors and developers.
+#include "platform/commandline.h"
 #include "styleswindow.h"
 
 #include <QApplication>
@@ -10,8 +11,6 @@
 
 namespace {
 
-constexpr int kUsageError = 2;
-
 struct Options {
     QString folder;
     std::optional<int> exitCode;
@@ -22,38 +21,26 @@ struct Options {
 Options parseCommandLine(int argc, char** argv)
 {
     QCoreApplication core(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("vantrel-styles"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_STYLES_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Shows the theme files of a folder, previews their styles and installs "
                        "a pressed style on three sample buttons."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("Folder of theme files to type into the path box."),
                                  QStringLiteral("[FOLDER]"));
-    Options options;
-    QTextStream err(stderr);
-    if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() > 1) {
-        err << (parser.errorText().isEmpty() ? QStringLiteral("Too many arguments.")
-                                             : parser.errorText())
-            << "\n\n"
-            << parser.helpText();
-        options.exitCode = kUsageError;
-        return options;
-    }
     QTextStream out(stdout);
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        out << parser.helpText();
-        options.exitCode = 0;
-    } else if (parser.isSet(version)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
-            << '\n';
-        options.exitCode = 0;
-    } else if (!parser.positionalArguments().isEmpty()) {
-        options.folder = parser.positionalArguments().constFirst();
-    }
+    QTextStream err(stderr);
+    Options options;
+    options.exitCode =
+        platform::answerStandardOptions(parser, QCoreApplication::arguments(), out, err);
+    if (options.exitCode)
+        return options;
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() > 1)
+        options.exitCode =
+            platform::reportUsageError(parser, QStringLiteral("too many arguments"), err);
+    else if (!arguments.isEmpty())
+        options.folder = arguments.constFirst();
     return options;
 }
 
