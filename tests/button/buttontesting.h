@@ -4,6 +4,7 @@
 #include "button/ctlbutton.h"
 #include "platform/messagebox.h"
 #include "platform/picture.h"
+#include "support/messagerecorder.h"
 
 #include <QImage>
 #include <QStringList>
@@ -35,24 +36,6 @@ public:
     QFont font{QStringLiteral("DejaVu Sans"), 11};
     QString name = QStringLiteral("ctlButton1");
     QStringList reported;
-};
-
-// Records the message boxes that would have been shown.
-class MessageRecorder {
-public:
-    MessageRecorder()
-        : m_previous(platform::setMessageSink(
-              [this](const platform::Message& message) { messages.push_back(message); }))
-    {
-    }
-    ~MessageRecorder() { platform::setMessageSink(m_previous); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    std::vector<platform::Message> messages;
-
-private:
-    platform::MessageSink m_previous;
 };
 
 inline constexpr QRgb kSkinFill = qRgb(200, 30, 30);

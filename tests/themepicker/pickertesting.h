@@ -7,6 +7,7 @@
 #include "platform/propertypagehost.h"
 #include "platform/settingsstore.h"
 #include "platform/timer.h"
+#include "support/messagerecorder.h"
 #include "themepack.h"
 #include "themepicker/filelistbox.h"
 #include "themepicker/shtstyles.h"
@@ -102,24 +103,6 @@ struct Folders {
     QString programThemes = program + QStringLiteral("/themes");
     QString installed = root.filePath(QStringLiteral("share/themes"));
     QString themes = root.filePath(QStringLiteral("mythemes"));
-};
-
-// Records the message boxes that would have been shown.
-class MessageRecorder {
-public:
-    MessageRecorder()
-        : m_previous(platform::setMessageSink(
-              [this](const platform::Message& message) { messages.push_back(message); }))
-    {
-    }
-    ~MessageRecorder() { platform::setMessageSink(m_previous); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    std::vector<platform::Message> messages;
-
-private:
-    platform::MessageSink m_previous;
 };
 
 inline void settle()
