@@ -10,9 +10,9 @@
 
 #include <QPainter>
 #include <QResizeEvent>
-#include <exception>
 #include <algorithm>
 #include <cstring>
+#include <exception>
 
 namespace marquee {
 namespace {
@@ -198,26 +198,63 @@ void Display::DrawCells(const QString& line)
 }
 
 // The surface ends up as if cleared and drawn whole, but a cell that already shows
-// its glyph is left alone: a scroll step moves the text by one cell, and blanks and
-// repeated letters stay where they are.
+// its glyph is left alone. A scroll step moves the text by one cell: the shown cells
+// then move one to the left, on the surface and on the screen, and only the new last
+// cell is drawn; without a move, blanks and repeated letters stay where they are.
 QRect Display::drawChangedCells(const QString& line)
 {
     m_shown = line;
     if (m_picDisp.isNull())
         return {};
-    const int cells = (m_picDisp.width() + kCellWidth - 1) / kCellWidth;
-    m_drawnCells.resize(std::size_t(cells), kUnknownCell);
+    const std::vector<int> glyphs = glyphsOf(line);
+    m_drawnCells.resize(glyphs.size(), kUnknownCell);
+    if (cellsToDraw(glyphs, 1) < cellsToDraw(glyphs, 0))
+        moveCellsLeft();
     QRect changed;
-    for (int i = 0; i < cells; ++i) {
-        const int glyph =
-            i < line.size() && !m_picPalette.isNull() ? GlyphIndex(line[i]) : kBlackCell;
-        if (m_drawnCells[std::size_t(i)] == glyph)
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        if (m_drawnCells[i] == glyphs[i])
             continue;
-        drawCell(i, glyph);
-        m_drawnCells[std::size_t(i)] = glyph;
-        changed |= QRect(kCellWidth * i, 0, kCellWidth, m_picDisp.height());
+        drawCell(int(i), glyphs[i]);
+        m_drawnCells[i] = glyphs[i];
+        changed |= QRect(kCellWidth * int(i), 0, kCellWidth, m_picDisp.height());
     }
     return changed;
+}
+
+// The glyph each cell of the surface is to show, kBlackCell past the line's end.
+std::vector<int> Display::glyphsOf(const QString& line) const
+{
+    std::vector<int> glyphs(std::size_t((m_picDisp.width() + kCellWidth - 1) / kCellWidth));
+    for (std::size_t i = 0; i < glyphs.size(); ++i)
+        glyphs[i] = qsizetype(i) < line.size() && !m_picPalette.isNull()
+                        ? GlyphIndex(line[qsizetype(i)])
+                        : kBlackCell;
+    return glyphs;
+}
+
+// How many cells would need drawing if the shown cells first moved `shift` cells to
+// the left.
+int Display::cellsToDraw(const std::vector<int>& glyphs, std::size_t shift) const
+{
+    int count = 0;
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+        const std::size_t from = i + shift;
+        count += from >= m_drawnCells.size() || m_drawnCells[from] != glyphs[i];
+    }
+    return count;
+}
+
+void Display::moveCellsLeft()
+{
+    const int kept = std::max(m_picDisp.width() - kCellWidth, 0);
+    for (int y = 0; y < m_picDisp.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(m_picDisp.scanLine(y));
+        std::memmove(row, row + kCellWidth, sizeof(QRgb) * std::size_t(kept));
+    }
+    m_drawnCells.erase(m_drawnCells.begin());
+    m_drawnCells.push_back(kUnknownCell);
+    // The window system moves the pixels already on the screen.
+    scroll(-kCellWidth, 0);
 }
 
 // The glyph's column of the palette, unscaled and opaque, on black where the palette
@@ -230,15 +267,18 @@ void Display::drawCell(int cell, int glyph)
     const int copied = glyph == kBlackCell
                            ? 0
                            : std::clamp(std::min(m_picPalette.width() - from, width), 0, width);
+    const int height = m_picDisp.height();
+    const int glyphRows = m_picPalette.height();
+    const qsizetype toStride = m_picDisp.bytesPerLine();
+    const qsizetype glyphStride = m_picPalette.bytesPerLine();
     uchar* to = m_picDisp.bits() + x * qsizetype(sizeof(QRgb));
     const uchar* glyphs =
         copied > 0 ? m_picPalette.constBits() + from * qsizetype(sizeof(QRgb)) : nullptr;
-    for (int y = 0; y < m_picDisp.height(); ++y, to += m_picDisp.bytesPerLine()) {
+    for (int y = 0; y < height; ++y, to += toStride) {
         auto* pixels = reinterpret_cast<QRgb*>(to);
-        const int rowCopied = y < m_picPalette.height() ? copied : 0;
+        const int rowCopied = y < glyphRows ? copied : 0;
         if (rowCopied > 0)
-            std::memcpy(pixels, glyphs + y * m_picPalette.bytesPerLine(),
-                        sizeof(QRgb) * std::size_t(rowCopied));
+            std::memcpy(pixels, glyphs + y * glyphStride, sizeof(QRgb) * std::size_t(rowCopied));
         std::fill(pixels + rowCopied, pixels + width, kBackgroundPixel);
     }
 }

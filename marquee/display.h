@@ -124,6 +124,9 @@ private:
     // Draws the cells of the line that differ from what the surface shows and returns
     // the area that changed.
     QRect drawChangedCells(const QString& line);
+    std::vector<int> glyphsOf(const QString& line) const;
+    int cellsToDraw(const std::vector<int>& glyphs, std::size_t shift) const;
+    void moveCellsLeft();
     void drawCell(int cell, int glyph);
 
     std::int32_t m_color = 255;

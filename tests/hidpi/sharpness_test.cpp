@@ -8,6 +8,7 @@
 #include "resources/artwork.h"
 #include "resources/background.h"
 #include "support/devicepixels.h"
+#include "support/screenpixels.h"
 
 #include <QtMath>
 
@@ -83,6 +84,16 @@ TEST_F(Sharpness, LedDotsStaySquareAndUnblurred)
             ASSERT_EQ(run({0, 1}), side) << "cell " << cell << " dot " << dot;
         }
     }
+}
+
+// A scroll step moves the shown cells on the screen; at every ratio what the window then
+// shows is what drawing the display afresh gives.
+TEST_F(Sharpness, AScrolledMarqueeShowsWhatAFreshDrawingShows)
+{
+    auto* display = control<marquee::Display>("Display1");
+    for (int step = 0; step < 40; ++step)
+        display->scrollStep();
+    EXPECT_TRUE(pixelsOnScreen(*display) == grabbed(*display));
 }
 
 TEST_F(Sharpness, TheBackgroundsTypeIsDrawnAtTheDeviceResolution)

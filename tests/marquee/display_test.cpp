@@ -5,6 +5,7 @@
 #include "platform/colour.h"
 #include "platform/formfile.h"
 #include "platform/runtimeerror.h"
+#include "support/screenpixels.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -131,7 +132,7 @@ TEST_F(DisplayTest, AScrollStepRepaintsOnlyTheCellsThatChanged)
     sized(5);
     display.setScrollRate(30000);
     display.setScroll(true);
-    display.setCaption("AA");
+    display.setCaption("AAB");
     display.show();
     QCoreApplication::processEvents();
     PaintedAreas painted;
@@ -141,17 +142,18 @@ TEST_F(DisplayTest, AScrollStepRepaintsOnlyTheCellsThatChanged)
         const char* shown;
         QRect repainted;
     };
-    // A repeated letter and the blanks stay where they are.
-    const Step steps[] = {{"    A", {64, 0, 16, 22}},
-                          {"   AA", {48, 0, 16, 22}},
-                          {"  AA ", {32, 0, 48, 22}},
-                          {" AA  ", {16, 0, 48, 22}}};
+    // A repeated letter and the blanks stay where they are; a line that moved by one
+    // cell moves on the screen and draws only its new last cell.
+    const Step steps[] = {{"    A", {64, 0, 16, 22}}, {"   AA", {48, 0, 16, 22}},
+                          {"  AAB", {64, 0, 16, 22}}, {" AAB ", {64, 0, 16, 22}},
+                          {"AAB  ", {64, 0, 16, 22}}, {"AB   ", {64, 0, 16, 22}}};
     for (const Step& step : steps) {
         painted.areas.clear();
         display.scrollStep();
         EXPECT_EQ(display.shownText(), step.shown);
         EXPECT_EQ(painted.areas, QList<QRect>{step.repainted}) << step.shown;
         expectSurfaceShowsText();
+        EXPECT_TRUE(pixelsOnScreen(display) == display.surface()) << step.shown;
     }
 
     // A new colour or size redraws every cell.
