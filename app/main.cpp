@@ -20,12 +20,23 @@ std::optional<int> answerFromTerminal(int& argc, char** argv)
     return app::answerCommandLine(QCoreApplication::arguments(), out, err);
 }
 
+// The marquee repaints the same cells every step. Over X shared memory, Qt waits for a
+// round trip to the server before painting where it last flushed, which wakes a second
+// thread and this one again on every step; the window is small, and sending its few
+// changed pixels over the connection costs less. A user's own setting is kept.
+void sendPixelsOverTheConnection()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (const auto status = answerFromTerminal(argc, argv))
         return *status;
+    sendPixelsOverTheConnection();
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
     QApplication::setDesktopFileName(QStringLiteral(VANTREL_APP_ID));
