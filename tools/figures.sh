@@ -8,13 +8,10 @@ build=${1:-build/default}
 finder=$build/app/vantrel
 bare=$build/tools/figures/vantrel_barewindow
 runs=${RUNS:-7}
-display=:${FIGURES_DISPLAY:-71}
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
-export DISPLAY=$display VANTREL_TRACE_FIRST_PAINT=1
+. tools/virtualscreen.sh
+start_virtual_screen 71 1280 1024 2>/dev/null
+export VANTREL_TRACE_FIRST_PAINT=1
 
 # Prints "<ms from launch to first paint> <peak resident KiB>" for one run.
 one_run() {
@@ -52,9 +49,13 @@ read -r finder_ms finder_kib <<<"$(measure "$finder")"
 # Idle CPU of the finder with the marquee scrolling: the time its threads ran over 20 s,
 # in nanoseconds; whole clock ticks would show it only in steps of 0.05 %.
 idle_s=20
-cpu_ns() { cat "/proc/$1"/task/*/schedstat | awk '{ns += $1} END {print ns}'; }
+cpu_ns() {
+  [ -d "/proc/$1" ] || { echo "figures: the finder ended before its idle time was measured" >&2; exit 1; }
+  cat "/proc/$1"/task/*/schedstat | awk '{ns += $1} END {print ns}'
+}
 "$finder" >/dev/null 2>&1 &
 pid=$!
+app_pid=$pid
 sleep 3
 cpu0=$(cpu_ns "$pid")
 sleep "$idle_s"
