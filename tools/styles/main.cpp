@@ -53,7 +53,6 @@ int main(int argc, char** argv)
         return *options.exitCode;
 
     QApplication application(argc, argv);
-    QApplication::setDesktopFileName(QStringLiteral("vantrel"));
     StylesWindow window;
     window.show();
     if (!options.folder.isEmpty())
