@@ -46,25 +46,31 @@ measure() {
 read -r bare_ms bare_kib <<<"$(measure "$bare")"
 read -r finder_ms finder_kib <<<"$(measure "$finder")"
 
-# Idle CPU of the finder with the marquee scrolling: the time its threads ran over 20 s,
-# in nanoseconds; whole clock ticks would show it only in steps of 0.05 %.
+# Idle CPU with the marquee scrolling, beside the bare window repainting one cell as
+# often: the time the threads ran over 20 s, in nanoseconds; whole clock ticks would
+# show it only in steps of 0.05 %.
 idle_s=20
 cpu_ns() {
-  [ -d "/proc/$1" ] || { echo "figures: the finder ended before its idle time was measured" >&2; exit 1; }
+  [ -d "/proc/$1" ] || { echo "figures: $2 ended before its idle time was measured" >&2; exit 1; }
   cat "/proc/$1"/task/*/schedstat | awk '{ns += $1} END {print ns}'
 }
-"$finder" >/dev/null 2>&1 &
-pid=$!
-app_pid=$pid
-sleep 3
-cpu0=$(cpu_ns "$pid")
-sleep "$idle_s"
-cpu1=$(cpu_ns "$pid")
-kill "$pid"; wait "$pid" 2>/dev/null || true
+idle_ns() {
+  "$@" >/dev/null 2>&1 &
+  app_pid=$!
+  sleep 3
+  local before after
+  before=$(cpu_ns "$app_pid" "$1")
+  sleep "$idle_s"
+  after=$(cpu_ns "$app_pid" "$1")
+  kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+  echo $((after - before))
+}
+bare_idle=$(idle_ns "$bare" --ticking)
+finder_idle=$(idle_ns "$finder")
 
 awk -v bm="$bare_ms" -v fm="$finder_ms" -v bk="$bare_kib" -v fk="$finder_kib" \
-    -v c0="$cpu0" -v c1="$cpu1" -v s="$idle_s" -v runs="$runs" 'BEGIN {
+    -v fi="$finder_idle" -v bi="$bare_idle" -v s="$idle_s" -v runs="$runs" 'BEGIN {
   printf "start to first paint (median of %d): finder %d ms, bare window %d ms, ratio %.2f\n", runs, fm, bm, fm / bm
   printf "peak resident memory: finder %.1f MB, bare window %.1f MB, difference %+.1f MB\n", fk / 1024, bk / 1024, (fk - bk) / 1024
-  printf "idle CPU over %d s with the marquee scrolling: %.3f %% of one core\n", s, (c1 - c0) / 1e9 / s * 100
+  printf "idle CPU over %d s with the marquee scrolling: finder %.3f %% of one core, bare window repainting one cell as often %.3f %%, ratio %.2f\n", s, fi / 1e9 / s * 100, bi / 1e9 / s * 100, fi / bi
 }'
