@@ -36,12 +36,8 @@ shows_group4() {
 failures=0
 for start in $(seq "$starts"); do
   if [ $((start % 2)) = 1 ]; then name=Exit at=(384 395); else name=X at=(420 16); fi
-  QT_QPA_PLATFORM=xcb "$program" &
-  app_pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1)
-  geometry=$(xwininfo -id "$window")
-  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
-  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+  QT_QPA_PLATFORM=xcb open_window "$program"
+  locate_window
 
   # The desktop gives a new window the keyboard; a bare X server needs asking.
   xdotool windowfocus --sync "$window"

@@ -22,22 +22,16 @@ mkdir -p "$out"
 scratch=$(mktemp -d)
 designer_bin=/usr/lib/qt6/bin/designer
 
-display=${VANTREL_DISPLAY:-92}
-export DISPLAY=":${display}"
-Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp &
-xvfb_pid=$!
+. "$repo/tools/virtualscreen.sh"
+start_virtual_screen "${VANTREL_DISPLAY:-92}" 1280 800
 designer_pid=
 viewer_pid=
 cleanup() {
   [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
   [ -n "$designer_pid" ] && kill "$designer_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$scratch"
+  end_virtual_screen
 }
 trap cleanup EXIT
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-shot() { import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The form, and a settings folder whose stored themes folder is the build's own themes.

@@ -27,13 +27,9 @@ start_virtual_screen "${XVFB_DISPLAY:-99}" "$screen_w" "$screen_h"
 device() { awk -v v="$1" -v f="$factor" 'BEGIN { printf "%d", v * f + 0.5 }'; }
 
 for factor in 1 1.5 2; do
-  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$factor "$program" &
-  app_pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1)
+  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$factor open_window "$program"
   sleep 1
-  geometry=$(xwininfo -id "$window")
-  w=$(awk '/Width:/ {print $2}' <<<"$geometry")
-  h=$(awk '/Height:/ {print $2}' <<<"$geometry")
+  locate_window
   echo "factor $factor: window ${w}x${h}"
   if [ "$w" != "$(device 443)" ] || [ "$h" != "$(device 568)" ]; then
     echo "factor $factor: expected $(device 443)x$(device 568)" >&2; status=1

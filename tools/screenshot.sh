@@ -26,12 +26,8 @@ status=0
 . "$(dirname "$0")/virtualscreen.sh"
 start_virtual_screen "${3:-${XVFB_DISPLAY:-99}}" "$screen_w" "$screen_h"
 
-QT_QPA_PLATFORM=xcb "$program" &
-app_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1)
+QT_QPA_PLATFORM=xcb open_window "$program"
 sleep 1
-
-shot() { import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
 
 # A click on a skinned button as a person makes it: the pointer arrives, presses and
 # releases with no pause.
@@ -54,12 +50,7 @@ expect_picture() {
   fi
 }
 
-geometry=$(xwininfo -id "$window")
-x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
-y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
-w=$(awk '/Width:/ {print $2}' <<<"$geometry")
-h=$(awk '/Height:/ {print $2}' <<<"$geometry")
-border=$(awk '/Border width:/ {print $3}' <<<"$geometry")
+locate_window
 echo "window ${w}x${h} at ${x},${y}, border ${border}"
 shot 1-start
 

@@ -25,17 +25,12 @@ export XDG_CONFIG_HOME="$scratch/config"
 . "$(dirname "$0")/virtualscreen.sh"
 start_virtual_screen "${DISPLAY_NUMBER:-91}" 1024 768
 
-QT_QPA_PLATFORM=xcb "$program" "$themes" &
-app_pid=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1)
+QT_QPA_PLATFORM=xcb open_window "$program" "$themes"
 sleep 1
 
-geometry=$(xwininfo -id "$window")
-x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
-y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+locate_window
 echo "window at ${x},${y}: $(xdotool getwindowname "$window")"
 
-shot() { import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
 # The colour of one pixel of a shot, in window coordinates.
 pixel() {
   convert "$out/$1.png" -format "%[pixel:p{$((x + $2)),$((y + $3))}]" info:

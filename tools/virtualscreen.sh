@@ -24,3 +24,25 @@ start_virtual_screen() {
   trap end_virtual_screen EXIT
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
+
+# Starts the command in the background: its process goes in app_pid, its first visible
+# window (waited for up to 20 s) in window.
+open_window() {
+  "$@" &
+  app_pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1)
+}
+
+# The window's place on the screen in x and y, its size in w and h, its border in border.
+locate_window() {
+  local geometry
+  geometry=$(xwininfo -id "$window")
+  x=$(awk '/Absolute upper-left X/ {print $4}' <<<"$geometry")
+  y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$geometry")
+  w=$(awk '/Width:/ {print $2}' <<<"$geometry")
+  h=$(awk '/Height:/ {print $2}' <<<"$geometry")
+  border=$(awk '/Border width:/ {print $3}' <<<"$geometry")
+}
+
+# Saves the whole screen as $out/NAME.png.
+shot() { import -window root "$out/$1.png"; echo "saved $out/$1.png"; }
