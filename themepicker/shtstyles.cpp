@@ -42,7 +42,6 @@ const QString kThemeSettingsSection = QStringLiteral("Button Themes");
 const QString kThemeSettingsKey = QStringLiteral("Path");
 const QString kTitleSettingsSection = QStringLiteral("Settings");
 const QString kTitleSettingsKey = QStringLiteral("ThemePath");
-const QString kThemePattern = QStringLiteral("*.xbn");
 
 void placeTwips(QWidget& widget, int left, int top, int width, int height)
 {
@@ -114,7 +113,7 @@ void shtStyles::createElements()
     placeTwips(*Label1, 120, 600, 4695, 255);
     File1 = new FileListBox(this);
     File1->setObjectName(QStringLiteral("File1"));
-    File1->setPattern(kThemePattern);
+    File1->setPattern(themepicker::kThemeFilePattern);
     placeTwips(*File1, 120, 840, 6735, 1005);
     connect(File1, &FileListBox::Click, this, &shtStyles::File1_Click);
     Label6 = makeLabel(this, "Label6", QStringLiteral("Buttons Preview / Test :"));
@@ -186,12 +185,12 @@ void shtStyles::Timer1_Timer()
         File1->setListIndex(0);
         return;
     }
-    if (const auto* first = qobject_cast<ctlButton*>(selectedControl(0))) {
+    if (const auto* first = qobject_cast<ctlButton*>(m_host.selectedControl(0))) {
         File1->setListIndex(first->theme_file_no());
         if (!alive)
             return;
     }
-    if (const auto* first = qobject_cast<ctlButton*>(selectedControl(0))) {
+    if (const auto* first = qobject_cast<ctlButton*>(m_host.selectedControl(0))) {
         setCaption(platform::applicationTitle() + QStringLiteral(" - Theme File Selected : ") +
                    File1->fileName() + QStringLiteral(" , Style Selected : ") +
                    QString::number(first->theme_no()));
@@ -202,7 +201,7 @@ void shtStyles::Timer1_Timer()
     platform::pumpEvents();
     if (!alive)
         return;
-    if (const auto* first = qobject_cast<ctlButton*>(selectedControl(0)))
+    if (const auto* first = qobject_cast<ctlButton*>(m_host.selectedControl(0)))
         ScrollStyleIntoView(first->theme_no());
 }
 
@@ -237,8 +236,7 @@ bool shtStyles::eventFilter(QObject* watched, QEvent* event)
 void shtStyles::Text1_KeyUp()
 {
     const QString folder = Text1->text();
-    File1->setPath(folder);
-    if (!folder.isEmpty() && themepicker::holdsThemeFile(folder))
+    if (File1->setPath(folder) && File1->listCount() > 0)
         m_settings.SaveSetting(kThemeSettingsApplication, kThemeSettingsSection, kThemeSettingsKey,
                                folder);
 }
@@ -264,7 +262,7 @@ void shtStyles::ApplyStyle(int k)
         return;
     const int count = m_host.selectedControlCount();
     for (int i = 0; i < count; ++i) {
-        auto* button = qobject_cast<ctlButton*>(selectedControl(i));
+        auto* button = qobject_cast<ctlButton*>(m_host.selectedControl(i));
         if (!button)
             continue;
         skipOnFailure([&] {
@@ -290,13 +288,6 @@ QString shtStyles::styleCords(int h) const
 QString shtStyles::themePath(const QString& name) const
 {
     return File1->path() + QLatin1Char('/') + name;
-}
-
-QObject* shtStyles::selectedControl(int index) const
-{
-    if (index < 0 || index >= m_host.selectedControlCount())
-        return nullptr;
-    return m_host.selectedControl(index);
 }
 
 void shtStyles::setCaption(const QString& caption)

@@ -90,7 +90,6 @@ private:
     void File1_Click();
     void Text1_KeyUp();
     QString themePath(const QString& name) const;
-    QObject* selectedControl(int index) const;
     void setCaption(const QString& caption);
 
     // The preview grid.

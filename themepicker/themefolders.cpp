@@ -1,23 +1,16 @@
 #include "themepicker/themefolders.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace themepicker {
 
 QStringList matchingFiles(const QString& folder, const QString& pattern)
 {
-    const QRegularExpression match(QRegularExpression::wildcardToRegularExpression(pattern),
-                                   QRegularExpression::CaseInsensitiveOption);
-    QStringList names;
-    const QDir dir(folder);
-    if (folder.isEmpty() || !dir.exists())
-        return names;
-    for (const QString& name : dir.entryList(QDir::Files, QDir::Unsorted)) {
-        if (match.match(name).hasMatch())
-            names << name;
-    }
+    // An empty path would name the working folder.
+    if (folder.isEmpty())
+        return {};
+    QStringList names = QDir(folder).entryList({pattern}, QDir::Files, QDir::Unsorted);
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int folded = QString::compare(a, b, Qt::CaseInsensitive);
         return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
@@ -27,7 +20,7 @@ QStringList matchingFiles(const QString& folder, const QString& pattern)
 
 bool holdsThemeFile(const QString& folder)
 {
-    return !matchingFiles(folder, QStringLiteral("*.xbn")).isEmpty();
+    return !matchingFiles(folder, kThemeFilePattern).isEmpty();
 }
 
 QString installedThemesFolder()

@@ -11,7 +11,10 @@ namespace themepicker {
 // that differ only in case by their characters. The locale plays no part.
 QStringList matchingFiles(const QString& folder, const QString& pattern);
 
-// Whether the folder holds a file matching "*.xbn".
+// The names theme files go by.
+inline const QString kThemeFilePattern = QStringLiteral("*.xbn");
+
+// Whether the folder holds a file matching kThemeFilePattern.
 bool holdsThemeFile(const QString& folder);
 
 // The folder an installation keeps the shipped themes in.

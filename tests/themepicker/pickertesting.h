@@ -31,7 +31,11 @@ namespace pickertest {
 class TestHost final : public platform::PropertyPageHost {
 public:
     int selectedControlCount() const override { return int(selection.size()); }
-    QObject* selectedControl(int index) const override { return selection.at(index); }
+    QObject* selectedControl(int index) const override
+    {
+        return index >= 0 && std::size_t(index) < selection.size() ? selection[std::size_t(index)]
+                                                                   : nullptr;
+    }
     void setPageCaption(const QString& caption) override { captions << caption; }
 
     QString caption() const { return captions.isEmpty() ? QString() : captions.last(); }
