@@ -19,7 +19,6 @@ public:
     // The link of that Designer, made the first time it is asked for.
     static FormEditorLink& of(QDesignerFormEditorInterface* core);
 
-    QDesignerFormEditorInterface& core() const { return m_core; }
     ButtonHost& buttonHost() { return m_buttonHost; }
 
     // Where the button's property page finds its settings and folders; the default is

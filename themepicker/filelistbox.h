@@ -14,7 +14,6 @@ public:
     explicit FileListBox(QWidget* parent = nullptr);
 
     void setPattern(const QString& pattern) { m_pattern = pattern; }
-    const QString& pattern() const { return m_pattern; }
 
     // Lists the folder with no entry selected. A path that names no folder fails: the
     // list stays as it was and false comes back.
