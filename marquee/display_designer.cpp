@@ -6,7 +6,6 @@
 #include "platform/units.h"
 
 #include <QDebug>
-#include <limits>
 
 namespace marquee {
 namespace {
@@ -54,12 +53,8 @@ void Display::setColorOrWarn(int aColor)
 
 void Display::setScrollRateOrWarn(int aInterval)
 {
-    warnOnFailure(*this, "ScrollRate", [&] {
-        if (aInterval < std::numeric_limits<std::int16_t>::min() ||
-            aInterval > std::numeric_limits<std::int16_t>::max())
-            throw platform::RuntimeError(platform::kErrOverflow);
-        setScrollRate(static_cast<std::int16_t>(aInterval));
-    });
+    warnOnFailure(*this, "ScrollRate",
+                  [&] { setScrollRate(platform::toInt16(QVariant(aInterval))); });
 }
 
 } // namespace marquee
