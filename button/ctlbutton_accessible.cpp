@@ -21,13 +21,6 @@ public:
         return QAccessibleWidget::text(kind);
     }
 
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.disabled = !button()->Enabled();
-        return state;
-    }
-
     // The hidden label that measures the caption is no part of what the user sees.
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
@@ -38,7 +31,7 @@ public:
     // A disabled button takes no input, from assistive technology neither.
     void doAction(const QString& actionName) override
     {
-        if (actionName == pressAction() && button()->Enabled())
+        if (actionName == pressAction() && button()->isEnabled())
             emit button()->Click();
     }
 
