@@ -20,8 +20,6 @@ constexpr auto kKeypadKeys = std::to_array<KeyCode>({
     {Qt::Key_Period, 110},   // decimal point
     {Qt::Key_Comma, 110},    // the decimal point of keypads made for a decimal comma
     {Qt::Key_Slash, 111},    // divide
-    {Qt::Key_Enter, 13},
-    {Qt::Key_Return, 13},
 });
 
 constexpr auto kNamedKeys = std::to_array<KeyCode>({
