@@ -47,4 +47,18 @@ TEST(AccessibleButton, PressRaisesClickOnceWhileEnabledOnly)
     EXPECT_EQ(clicks, 1) << "a disabled button takes no input";
 }
 
+TEST(AccessibleButton, InsideADisabledFormReadsDisabledAndIgnoresAPress)
+{
+    QWidget form;
+    ctlButton button(&form);
+    int clicks = 0;
+    QObject::connect(&button, &ctlButton::Click, [&clicks] { ++clicks; });
+
+    form.setEnabled(false);
+    QAccessibleInterface* accessible = accessibleOf(button);
+    EXPECT_TRUE(accessible->state().disabled);
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks, 0);
+}
+
 } // namespace
