@@ -64,11 +64,10 @@ int printLookup(const QString& model, QTextStream& out, QTextStream& err)
         return platform::kExitFailure;
     }
     const IcGroup& found = icGroups()[static_cast<std::size_t>(group - 1)];
-    out << QString::fromUtf8(found.marking.data(), static_cast<qsizetype>(found.marking.size()))
-        << '\n';
+    out << QString::fromUtf8(found.marking) << '\n';
     const char* separator = "";
     for (const std::string_view member : found.members) {
-        out << separator << QString::fromUtf8(member.data(), static_cast<qsizetype>(member.size()));
+        out << separator << QString::fromUtf8(member);
         separator = "/";
     }
     out << '\n';

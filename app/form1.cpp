@@ -62,19 +62,14 @@ QLabel* makePicture(QWidget* parent, int group)
     return picture;
 }
 
-QString latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A shown IC picture tells assistive technology what it shows: the marking as its name,
 // the models that share the IC as its description.
 void describeIcPicture(QLabel& picture, const IcGroup& group)
 {
     QStringList members;
     for (const std::string_view model : group.members)
-        members << latin1(model);
-    picture.setAccessibleName(latin1(group.marking));
+        members << QString::fromLatin1(model);
+    picture.setAccessibleName(QString::fromLatin1(group.marking));
     picture.setAccessibleDescription(members.join(QStringLiteral(", ")));
 }
 

@@ -84,7 +84,7 @@ ModelBox::ModelBox(QWidget* parent)
     setFont(modelBoxFont());
     setPalette(greyWithWhiteText(palette()));
     for (const std::string_view model : modelList())
-        addItem(QString::fromLatin1(model.data(), static_cast<qsizetype>(model.size())), 0);
+        addItem(QString::fromLatin1(model), 0);
     setCurrentIndex(-1);
     setEditText(QString::fromLatin1(kInitialText));
 }

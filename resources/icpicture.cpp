@@ -30,8 +30,7 @@ QStringList memberTokens(const app::IcGroup& group)
 {
     QStringList tokens;
     for (std::size_t i = 0; i < group.members.size(); ++i) {
-        QString token = QString::fromUtf8(group.members[i].data(),
-                                          static_cast<qsizetype>(group.members[i].size()));
+        QString token = QString::fromUtf8(group.members[i]);
         if (i + 1 < group.members.size())
             token += QLatin1Char('/');
         tokens << token;
@@ -117,9 +116,8 @@ QImage drawIcPicture(const app::IcGroup& group, qreal ratio)
 
     painter.setPen(kInk);
     painter.setFont(artworkFont(QString::fromLatin1(kSans), 24, true));
-    painter.drawText(
-        kHeadingRect, Qt::AlignHCenter | Qt::AlignVCenter,
-        QString::fromUtf8(group.marking.data(), static_cast<qsizetype>(group.marking.size())));
+    painter.drawText(kHeadingRect, Qt::AlignHCenter | Qt::AlignVCenter,
+                     QString::fromUtf8(group.marking));
 
     painter.setFont(artworkFont(QString::fromLatin1(kSans), 12, true));
     painter.drawText(kTextLeft, kCompatibleBaseline, kCompatibleLine);
