@@ -25,7 +25,7 @@ QRegion nonKeyPixels(const QImage& card)
 about::about(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_card(QString::fromLatin1(artwork::kAboutCardFile))
-    , m_opaquePart(nonKeyPixels(artwork::image(QString::fromLatin1(artwork::kAboutCardFile))))
+    , m_opaquePart(nonKeyPixels(m_card.forRatio(1.0)))
 {
     setWindowTitle(QStringLiteral("Form2"));
     setFixedSize(kWidth, kHeight);
