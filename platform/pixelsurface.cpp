@@ -11,7 +11,6 @@
 namespace platform {
 namespace {
 
-constexpr QRgb kRgbMask = 0x00FFFFFF;
 constexpr QRgb kDefaultBrush = 0xFFFFFFFF;
 constexpr QRgb kNewBitmap = 0xFF000000;
 // The largest bitmap made, 256 MB: far beyond any screen, and well short of sizes
@@ -35,7 +34,7 @@ bool containsColour(const QRgb* line, int width, QRgb colour)
 {
     int matches = 0;
     for (int x = 0; x < width; ++x)
-        matches += (line[x] & kRgbMask) == colour ? 1 : 0;
+        matches += (line[x] & kRgbBits) == colour ? 1 : 0;
     return matches > 0;
 }
 
@@ -101,8 +100,8 @@ bool PixelSurface::floodFill(int x, int y, ColourValue boundary)
 {
     if (!m_bitmap.valid(x, y))
         return false;
-    const QRgb border = toPixel(boundary) & kRgbMask;
-    auto isBorder = [border](QRgb pixel) { return (pixel & kRgbMask) == border; };
+    const QRgb border = toPixel(boundary) & kRgbBits;
+    auto isBorder = [border](QRgb pixel) { return (pixel & kRgbBits) == border; };
     // A surface of one colour is filled whole, or not at all when that colour is the
     // boundary.
     if (m_pendingFill) {

@@ -1,5 +1,6 @@
 #include "skin/smoothstretch.h"
 
+#include "platform/pixelruns.h"
 #include "platform/units.h"
 #include "skin/busyguard.h"
 
@@ -237,7 +238,7 @@ class SampledRow {
 public:
     explicit SampledRow(qsizetype samples)
         : m_samples(samples)
-        , m_pixels(paddedLength(samples), kOpaque)
+        , m_pixels(paddedLength(samples), platform::kOpaqueBits)
         , m_channels(paddedLength(samples))
     {
     }
@@ -245,13 +246,14 @@ public:
     void read(const QImage& bitmap, int y, const ColumnValues<int>& columns, InsideSamples inside)
     {
         m_inside = y >= 0 && y < bitmap.height() ? inside : InsideSamples{0, 0};
-        std::fill(m_pixels.begin(), m_pixels.begin() + m_inside.first, kOpaque);
-        std::fill(m_pixels.begin() + m_inside.end, m_pixels.begin() + m_samples, kOpaque);
+        std::fill(m_pixels.begin(), m_pixels.begin() + m_inside.first, platform::kOpaqueBits);
+        std::fill(m_pixels.begin() + m_inside.end, m_pixels.begin() + m_samples,
+                  platform::kOpaqueBits);
         if (m_inside.first >= m_inside.end)
             return;
         const auto* line = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
         for (qsizetype s = m_inside.first; s < m_inside.end; ++s)
-            m_pixels[s] = line[columns[s]] | kOpaque;
+            m_pixels[s] = line[columns[s]] | platform::kOpaqueBits;
     }
 
     void split()
@@ -271,8 +273,6 @@ public:
     const ChannelLines& channels() const { return m_channels; }
 
 private:
-    static constexpr QRgb kOpaque = 0xFF000000;
-
     static void storeInts(int* to, Pixels channel)
     {
         const Ints values = __builtin_convertvector(channel & 0xFFu, Ints);
