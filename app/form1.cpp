@@ -6,11 +6,12 @@
 #include "app/linkarea.h"
 #include "app/modelbox.h"
 #include "app/storedsets.h"
-#include "app/twipsplacement.h"
 #include "app/weblinks.h"
 #include "button/ctlbutton.h"
 #include "marquee/display.h"
 #include "platform/modal.h"
+#include "platform/twipsplacement.h"
+#include "platform/units.h"
 #include "platform/urlopener.h"
 #include "resources/artwork.h"
 
@@ -23,10 +24,10 @@
 namespace app {
 namespace {
 
-constexpr Placement kCombo1{240, 2760, 5175, 360};
-constexpr Placement kPicture{240, 3240, 6255, 2295};
-constexpr Placement kLabel1{240, 6480, 6135, 855};
-constexpr Placement kLabel2{720, 960, 1215, 975};
+constexpr platform::Placement kCombo1{240, 2760, 5175, 360};
+constexpr platform::Placement kPicture{240, 3240, 6255, 2295};
+constexpr platform::Placement kLabel1{240, 6480, 6135, 855};
+constexpr platform::Placement kLabel2{720, 960, 1215, 975};
 
 constexpr std::int16_t kScrollRateMilliseconds = 150;
 
@@ -58,7 +59,7 @@ QLabel* makePicture(QWidget* parent, int group)
     picture->setObjectName(QStringLiteral("Picture%1").arg(group));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setFocusPolicy(Qt::TabFocus);
-    place(*picture, kPicture);
+    platform::place(*picture, kPicture);
     return picture;
 }
 
@@ -87,7 +88,8 @@ Form1::Form1(QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString());
     setWindowIcon(finderIcon());
-    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+    setFixedSize(platform::pixelsFromTwips(kClientWidthTwips),
+                 platform::pixelsFromTwips(kClientHeightTwips));
     createControls(form1StoredSets());
     connectEvents();
     Form_Load();
@@ -107,7 +109,7 @@ void Form1::createControls(const platform::StoredForm& storedSets)
 {
     m_combo1 = new ModelBox(this);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
-    place(*m_combo1, kCombo1);
+    platform::place(*m_combo1, kCombo1);
 
     for (std::size_t i = 0; i < 4; ++i)
         m_buttons[i] = makeButton(this, i, storedSets);
@@ -123,12 +125,12 @@ void Form1::createControls(const platform::StoredForm& storedSets)
     m_label1->setObjectName(QStringLiteral("Label1"));
     m_label1->setAccessibleName(QStringLiteral("GSM and CDMA forum"));
     m_label1->setAccessibleDescription(forumPage().toString());
-    place(*m_label1, kLabel1);
+    platform::place(*m_label1, kLabel1);
     m_label2 = new LinkArea(this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->setAccessibleName(QStringLiteral("Web site home page"));
     m_label2->setAccessibleDescription(siteHomePage().toString());
-    place(*m_label2, kLabel2);
+    platform::place(*m_label2, kLabel2);
 }
 
 void Form1::connectEvents()

@@ -1,9 +1,10 @@
 #include "app/storedsets.h"
 
-#include "app/twipsplacement.h"
 #include "button/ctlbutton.h"
 #include "marquee/display.h"
 #include "platform/runtimeerror.h"
+#include "platform/twipsplacement.h"
+#include "platform/units.h"
 #include "resources/artwork.h"
 
 namespace app {
@@ -37,7 +38,7 @@ void restoreButton(ctlButton& button, const platform::StoredForm& storedSets)
         button.InitProperties();
         return;
     }
-    place(button, {stored->left, stored->top, stored->width, stored->height});
+    platform::place(button, {stored->left, stored->top, stored->width, stored->height});
     button.ReadProperties(stored->properties);
 }
 
@@ -48,7 +49,7 @@ void restoreDisplay(marquee::Display& display, const platform::StoredForm& store
         display.InitProperties();
         return;
     }
-    display.move(pixels(stored->left), pixels(stored->top));
+    display.move(platform::pixelsFromTwips(stored->left), platform::pixelsFromTwips(stored->top));
     display.setWidthTwips(stored->width);
     display.ReadProperties(stored->properties);
 }

@@ -8,6 +8,7 @@
 #include "platform/formfile.h"
 #include "platform/messagebox.h"
 #include "platform/runtimeerror.h"
+#include "platform/twipsplacement.h"
 #include "platform/units.h"
 
 #include <QApplication>
@@ -18,18 +19,11 @@
 
 namespace {
 
-void place(QWidget& control, const platform::StoredControl& stored)
-{
-    control.setGeometry(
-        platform::pixelsFromTwips(stored.left), platform::pixelsFromTwips(stored.top),
-        platform::pixelsFromTwips(stored.width), platform::pixelsFromTwips(stored.height));
-}
-
 platform::StoredControl restoredButton(const platform::StoredControl& stored)
 {
     ctlButton button;
     button.setObjectName(stored.name);
-    place(button, stored);
+    platform::place(button, {stored.left, stored.top, stored.width, stored.height});
     button.ReadProperties(stored.properties);
     platform::StoredControl saved = stored;
     saved.properties = {};

@@ -11,6 +11,7 @@
 #include "platform/runtimeerror.h"
 #include "platform/settingsstore.h"
 #include "platform/timer.h"
+#include "platform/twipsplacement.h"
 #include "platform/units.h"
 #include "skin/themeloader.h"
 #include "themepicker/filelistbox.h"
@@ -42,12 +43,6 @@ const QString kThemeSettingsSection = QStringLiteral("Button Themes");
 const QString kThemeSettingsKey = QStringLiteral("Path");
 const QString kTitleSettingsSection = QStringLiteral("Settings");
 const QString kTitleSettingsKey = QStringLiteral("ThemePath");
-
-void placeTwips(QWidget& widget, int left, int top, int width, int height)
-{
-    widget.setGeometry(platform::pixelsFromTwips(left), platform::pixelsFromTwips(top),
-                       platform::pixelsFromTwips(width), platform::pixelsFromTwips(height));
-}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)
 {
@@ -104,20 +99,20 @@ void shtStyles::createElements()
     setAutoFillBackground(true);
 
     Label2 = makeLabel(this, "Label2", QStringLiteral("Styles Path : (Loads *.Xbn Styles)"));
-    placeTwips(*Label2, 120, 0, 4935, 255);
+    platform::place(*Label2, {120, 0, 4935, 255});
     Text1 = new QLineEdit(m_installedThemesFolder, this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    placeTwips(*Text1, 120, 240, 6735, 285);
+    platform::place(*Text1, {120, 240, 6735, 285});
     Text1->installEventFilter(this);
     Label1 = makeLabel(this, "Label1", QStringLiteral("Select Theme Type :"));
-    placeTwips(*Label1, 120, 600, 4695, 255);
+    platform::place(*Label1, {120, 600, 4695, 255});
     File1 = new FileListBox(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setPattern(themepicker::kThemeFilePattern);
-    placeTwips(*File1, 120, 840, 6735, 1005);
+    platform::place(*File1, {120, 840, 6735, 1005});
     connect(File1, &FileListBox::Click, this, &shtStyles::File1_Click);
     Label6 = makeLabel(this, "Label6", QStringLiteral("Buttons Preview / Test :"));
-    placeTwips(*Label6, 120, 2040, 1740, 195);
+    platform::place(*Label6, {120, 2040, 1740, 195});
     // Sized to its text, which the substitute font may draw wider than the designed one.
     Label6->adjustSize();
 
@@ -131,7 +126,7 @@ void shtStyles::createElements()
     Picture2->setTwipsGeometry(0, 0, kStripWidth, kStripDesignHeight);
     VScroll1 = new QScrollBar(Qt::Vertical, Picture3);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    placeTwips(*VScroll1, 6405, 0, 255, 3030);
+    platform::place(*VScroll1, {6405, 0, 255, 3030});
     VScroll1->setRange(0, 0);
     VScroll1->setSingleStep(kRowStep);
     VScroll1->setPageStep(kViewportHeight);

@@ -2,7 +2,7 @@
 
 class QWidget;
 
-namespace app {
+namespace platform {
 
 // Where a control sits, in twips from the client area's top-left corner.
 struct Placement {
@@ -12,9 +12,7 @@ struct Placement {
     int height;
 };
 
-// Whole pixels from twips, halves to even; 5680 twips (378 2/3 pixels) becomes 379.
-int pixels(int twips);
-
+// Sets the control's geometry in whole pixels, each twips value rounded halves to even.
 void place(QWidget& control, const Placement& at);
 
-} // namespace app
+} // namespace platform
